@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QObject>
+
+class MessageBoxTest : public QObject {
+    Q_OBJECT
+private slots:
+    void realBoxCarriesTitleAndButtons_data();
+    void realBoxCarriesTitleAndButtons();
+    void hookRecordsAndAnswers();
+    void recorderRestoresPreviousHook();
+};
+
+class DialogUnitsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void unitsFollowTheFontMetrics();
+    void touchingRectanglesStayTouching();
+    void largerFontGivesLargerUnits();
+};
+
+class ControlIdTest : public QObject {
+    Q_OBJECT
+private slots:
+    void findsDescendantsById();
+};

@@ -1,0 +1,30 @@
+#pragma once
+
+// Every message the program shows goes through messageBox(): one title, the button sets the
+// program uses, and a hook through which tests read the text and give the answer.
+
+#include <QString>
+
+#include <functional>
+
+class QWidget;
+
+namespace quorl::ui {
+
+// The title of every message box (two blanks between the words; the window caption has one).
+inline const QString kApplicationTitle = QStringLiteral("QUORL  Programming Software");
+
+enum class MessageButtons { Ok, RetryCancel };
+enum class MessageAnswer { Ok, Retry, Cancel };
+
+// Shows a modal box over the active window and returns the button the user pressed.
+// Escape or the close box answer Cancel on a Retry/Cancel box and OK on an OK box.
+MessageAnswer messageBox(const QString& text, MessageButtons buttons = MessageButtons::Ok);
+
+// While a hook is set, messageBox() calls it instead of showing a window.
+using MessageHook = std::function<MessageAnswer(const QString& text, MessageButtons buttons)>;
+
+// Sets the hook (an empty one shows real boxes again) and returns the previous one.
+MessageHook setMessageHook(MessageHook hook);
+
+} // namespace quorl::ui
