@@ -66,8 +66,8 @@ double readLeadingNumber(std::string_view text) {
 
     double value = 0.0;
     const auto [last, error] = std::from_chars(text.data() + start, text.data() + pos, value);
-    if (error != std::errc{} || !std::isfinite(value))
-        return 0.0; // beyond what a double holds, or so small it is gone: no number
+    if (error != std::errc{})
+        return 0.0; // beyond what a double holds, or so small it is lost: no number
     return negative ? -value : value;
 }
 

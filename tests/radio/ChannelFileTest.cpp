@@ -100,11 +100,15 @@ TEST_F(ChannelFile, SaveReplacesOldFileKeepingItsPermissions) {
     EXPECT_EQ(contents(file("old.sin")), imageBytes());
 }
 
-TEST_F(ChannelFile, UnwritableFolderKeepsOldFile) {
+TEST_F(ChannelFile, UnwritableFolderOrFileKeepsOldFile) {
     write(file("old.sin"), std::vector<char>(100, 'x'));
+    fs::permissions(file("old.sin"), fs::perms::owner_read);
+    if (std::ofstream(file("old.sin"), std::ios::app))
+        GTEST_SKIP() << "running with rights that ignore file permissions";
+    EXPECT_FALSE(saveChannelFile(file("old.sin"), image_).ok);
+
+    fs::permissions(file("old.sin"), fs::perms::owner_read | fs::perms::owner_write);
     fs::permissions(folder_, fs::perms::owner_read | fs::perms::owner_exec);
-    if (std::ofstream(file("probe")))
-        GTEST_SKIP() << "running with rights that ignore folder permissions";
     const FileResult result = saveChannelFile(file("old.sin"), image_);
     EXPECT_FALSE(result.ok);
     EXPECT_NE(result.reason.find("old.sin"), std::string::npos) << result.reason;

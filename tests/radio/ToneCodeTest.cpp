@@ -66,6 +66,7 @@ TEST(ToneCode, EncodesTexts) {
         {"D152I", 0x52, 0xC1}, {"D023", 0x23, 0xC0},   {"d023n", 0xFF, 0xFF},
         {"D023n", 0x23, 0xC0}, {"1e300", 0xFF, 0xFF},  {"inf", 0xFF, 0xFF},
         {"nan", 0xFF, 0xFF},   {"-1e300", 0xFF, 0xFF}, {"D99999999999N", 0x00, 0x80},
+        {"ND023", 0x00, 0xC0}, // the first character goes, and with it this "N"
     };
     for (const auto& c : cases)
         EXPECT_EQ(textToTone(c.text), (ToneCode{c.low, c.high})) << '"' << c.text << '"';
