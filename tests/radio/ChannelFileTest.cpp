@@ -13,11 +13,11 @@ namespace fs = std::filesystem;
 
 namespace {
 
+using Bytes = std::vector<char>;
+
 class ChannelFile : public ::testing::Test {
 protected:
     void SetUp() override {
-        folder_ = fs::temp_directory_path() /
-                  ("quorl-channel-file-" + std::to_string(std::random_device{}()));
         fs::create_directories(folder_);
         std::mt19937 random(1);
         for (auto& b : image_)
@@ -29,48 +29,43 @@ protected:
     }
 
     fs::path file(const char* name) const { return folder_ / name; }
-
-    std::vector<char> contents(const fs::path& path) const {
+    static Bytes contents(const fs::path& path) {
         std::ifstream in(path, std::ios::binary);
         return {std::istreambuf_iterator<char>(in), {}};
     }
-    void write(const fs::path& path, const std::vector<char>& bytes) const {
+    static void write(const fs::path& path, const Bytes& bytes) {
         std::ofstream(path, std::ios::binary).write(bytes.data(), std::streamsize(bytes.size()));
     }
-    std::vector<char> imageBytes() const { return {image_.begin(), image_.end()}; }
-    std::size_t filesInFolder() const {
+    Bytes imageBytes() const { return {image_.begin(), image_.end()}; }
+    long filesInFolder() const {
         return std::distance(fs::directory_iterator(folder_), fs::directory_iterator());
     }
 
-    fs::path folder_;
+    const fs::path folder_ = fs::temp_directory_path() /
+                             ("quorl-channel-file-" + std::to_string(std::random_device{}()));
+    const Bytes old_ = Bytes(100, 'x');
     RadioImage image_;
 };
 
 } // namespace
 
-TEST_F(ChannelFile, ImageRoundTripsByteForByte) {
+TEST_F(ChannelFile, ImageRoundTripsAndLongerFileLoadsItsFirst8192Bytes) {
     ASSERT_TRUE(saveChannelFile(file("a.sin"), image_).ok);
     EXPECT_EQ(contents(file("a.sin")), imageBytes());
-    RadioImage loaded{};
-    const FileResult result = loadChannelFile(file("a.sin"), loaded);
-    EXPECT_TRUE(result.ok);
-    EXPECT_EQ(result.reason, "");
-    EXPECT_EQ(loaded, image_);
-    EXPECT_EQ(filesInFolder(), 1u);
-}
-
-TEST_F(ChannelFile, LongerFileLoadsItsFirst8192Bytes) {
-    std::vector<char> bytes = imageBytes();
-    bytes.resize(9000, '\x42');
-    write(file("long.sin"), bytes);
-    RadioImage loaded{};
-    EXPECT_TRUE(loadChannelFile(file("long.sin"), loaded).ok);
-    EXPECT_EQ(loaded, image_);
+    EXPECT_EQ(filesInFolder(), 1);
+    Bytes longer = imageBytes();
+    longer.resize(9000, '\x42');
+    write(file("long.sin"), longer);
+    for (const char* name : {"a.sin", "long.sin"}) {
+        RadioImage loaded{};
+        EXPECT_EQ(loadChannelFile(file(name), loaded).reason, "");
+        EXPECT_EQ(loaded, image_) << name;
+    }
 }
 
 TEST_F(ChannelFile, ShortOrMissingFileLeavesImage) {
     for (std::size_t size : {0, 100, 8191}) {
-        write(file("short.sin"), std::vector<char>(size, '\x11'));
+        write(file("short.sin"), Bytes(size, '\x11'));
         RadioImage loaded = image_;
         const FileResult result = loadChannelFile(file("short.sin"), loaded);
         EXPECT_FALSE(result.ok);
@@ -84,24 +79,20 @@ TEST_F(ChannelFile, ShortOrMissingFileLeavesImage) {
     EXPECT_EQ(loaded, image_);
 }
 
-TEST_F(ChannelFile, SaveReplacesOldFileKeepingItsPermissions) {
-    write(file("old.sin"), std::vector<char>(100, 'x'));
-    fs::permissions(file("old.sin"), fs::perms::owner_read | fs::perms::owner_write);
-    ASSERT_TRUE(saveChannelFile(file("old.sin"), image_).ok);
-    EXPECT_EQ(contents(file("old.sin")), imageBytes());
-    EXPECT_EQ(fs::status(file("old.sin")).permissions(),
-              fs::perms::owner_read | fs::perms::owner_write);
-    EXPECT_EQ(filesInFolder(), 1u);
-
+TEST_F(ChannelFile, SaveReplacesOldFileKeepingItsPermissionsAndLinks) {
+    write(file("old.sin"), old_);
+    const auto readWrite = fs::perms::owner_read | fs::perms::owner_write;
+    fs::permissions(file("old.sin"), readWrite);
     fs::create_symlink("old.sin", file("link.sin"));
-    image_[0] ^= 0xFF;
     ASSERT_TRUE(saveChannelFile(file("link.sin"), image_).ok);
     EXPECT_TRUE(fs::is_symlink(file("link.sin")));
     EXPECT_EQ(contents(file("old.sin")), imageBytes());
+    EXPECT_EQ(fs::status(file("old.sin")).permissions(), readWrite);
+    EXPECT_EQ(filesInFolder(), 2);
 }
 
 TEST_F(ChannelFile, UnwritableFolderOrFileKeepsOldFile) {
-    write(file("old.sin"), std::vector<char>(100, 'x'));
+    write(file("old.sin"), old_);
     fs::permissions(file("old.sin"), fs::perms::owner_read);
     if (std::ofstream(file("old.sin"), std::ios::app))
         GTEST_SKIP() << "running with rights that ignore file permissions";
@@ -112,13 +103,13 @@ TEST_F(ChannelFile, UnwritableFolderOrFileKeepsOldFile) {
     const FileResult result = saveChannelFile(file("old.sin"), image_);
     EXPECT_FALSE(result.ok);
     EXPECT_NE(result.reason.find("old.sin"), std::string::npos) << result.reason;
-    EXPECT_EQ(contents(file("old.sin")), std::vector<char>(100, 'x'));
+    EXPECT_EQ(contents(file("old.sin")), old_);
 }
 
-// A write that fails part-way (here: the file size limit, as a full disk would) leaves
-// the old file as it was and no temporary file behind.
+// A write that fails part-way (here at the file size limit, as on a full disk) leaves the
+// old file as it was and no temporary file behind.
 TEST_F(ChannelFile, FailedWriteKeepsOldFile) {
-    write(file("old.sin"), std::vector<char>(100, 'x'));
+    write(file("old.sin"), old_);
     rlimit saved{};
     getrlimit(RLIMIT_FSIZE, &saved);
     rlimit small = saved;
@@ -132,6 +123,6 @@ TEST_F(ChannelFile, FailedWriteKeepsOldFile) {
     EXPECT_FALSE(result.ok);
     EXPECT_NE(result.reason.find(std::generic_category().message(EFBIG)), std::string::npos)
         << result.reason;
-    EXPECT_EQ(contents(file("old.sin")), std::vector<char>(100, 'x'));
-    EXPECT_EQ(filesInFolder(), 1u);
+    EXPECT_EQ(contents(file("old.sin")), old_);
+    EXPECT_EQ(filesInFolder(), 1);
 }

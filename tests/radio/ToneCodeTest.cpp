@@ -24,32 +24,23 @@ TEST(ToneTable, HoldsOffCtcssAndBothDcsPolarities) {
     for (std::size_t i = 2; i <= 50; ++i)
         EXPECT_GT(tenthsWritten(table.at(i)), tenthsWritten(table.at(i - 1))) << table.at(i);
     EXPECT_EQ(table.at(51), "D017N");
-    EXPECT_EQ(table.at(52), "D023N");
     EXPECT_EQ(table.at(156), "D754N");
-    std::string previousCode;
     for (std::size_t k = 0; k < 106; ++k) {
         const std::string code = table.at(51 + k).substr(1, 3);
         EXPECT_EQ(code.find_first_not_of("01234567"), std::string::npos) << code;
-        EXPECT_GT(code, previousCode);
+        EXPECT_TRUE(k == 0 || code > table.at(50 + k).substr(1, 3)) << code;
         EXPECT_EQ(table.at(157 + k), "D" + code + "I");
-        previousCode = code;
     }
 }
 
-TEST(ToneCode, EveryTableEntryRoundTrips) {
+TEST(ToneCode, EveryTableEntryRoundTripsAndCtcssGivesExactTenths) {
     const ToneTable table;
-    for (const std::string& text : table.entries()) {
-        const ToneCode code = textToTone(text);
-        EXPECT_EQ(toneToText(code.low, code.high), text);
-    }
-}
-
-// 69.3 must give 693, never 692.
-TEST(ToneCode, CtcssTextsEncodeToExactTenths) {
-    const ToneTable table;
-    for (std::size_t i = 1; i <= 50; ++i) {
-        const int tenths = tenthsWritten(table.at(i));
+    for (std::size_t i = 0; i < table.size(); ++i) {
         const ToneCode code = textToTone(table.at(i));
+        EXPECT_EQ(toneToText(code.low, code.high), table.at(i));
+        if (i < 1 || i > 50)
+            continue;
+        const int tenths = tenthsWritten(table.at(i)); // 69.3 must give 693, never 692
         EXPECT_EQ(code.high, (tenths / 1000) << 4 | (tenths / 100 % 10)) << table.at(i);
         EXPECT_EQ(code.low, (tenths / 10 % 10) << 4 | (tenths % 10)) << table.at(i);
     }
@@ -59,15 +50,12 @@ TEST(ToneCode, EncodesTexts) {
     const struct {
         const char* text;
         std::uint8_t low, high;
-    } cases[] = {
-        {"OFF", 0xFF, 0xFF},   {"", 0xFF, 0xFF},       {"0", 0xFF, 0xFF},
-        {"69.3", 0x93, 0x06},  {"254.1", 0x41, 0x25},  {" +88.5Hz", 0x85, 0x08},
-        {"D017N", 0x17, 0x80}, {"D023N", 0x23, 0x80},  {"D754I", 0x54, 0xC7},
-        {"D152I", 0x52, 0xC1}, {"D023", 0x23, 0xC0},   {"d023n", 0xFF, 0xFF},
-        {"D023n", 0x23, 0xC0}, {"1e300", 0xFF, 0xFF},  {"inf", 0xFF, 0xFF},
-        {"nan", 0xFF, 0xFF},   {"-1e300", 0xFF, 0xFF}, {"D99999999999N", 0x00, 0x80},
-        {"ND023", 0x00, 0xC0}, // the first character goes, and with it this "N"
-    };
+    } cases[] = {{"OFF", 0xFF, 0xFF},      {"", 0xFF, 0xFF},      {"0", 0xFF, 0xFF},
+                 {" +88.5Hz", 0x85, 0x08}, {"D017N", 0x17, 0x80}, {"D754I", 0x54, 0xC7},
+                 {"D023", 0x23, 0xC0},     {"D023n", 0x23, 0xC0}, {"d023n", 0xFF, 0xFF},
+                 {"ND023", 0x00, 0xC0},    {"1e300", 0xFF, 0xFF}, {"-1e300", 0xFF, 0xFF},
+                 {"inf", 0xFF, 0xFF},      {"nan", 0xFF, 0xFF},   {"D99999999999N", 0x00, 0x80},
+                 {"10.0", 0x00, 0x01}}; // no table entry, yet a code the radio may hold
     for (const auto& c : cases)
         EXPECT_EQ(textToTone(c.text), (ToneCode{c.low, c.high})) << '"' << c.text << '"';
 }
@@ -76,23 +64,8 @@ TEST(ToneCode, DecodesStoredCodes) {
     const struct {
         std::uint8_t low, high;
         const char* text;
-    } cases[] = {
-        {0xFF, 0xFF, "OFF"},   {0x12, 0x00, "OFF"},   {0x12, 0xFF, "OFF"},
-        {0x14, 0x81, "D114N"}, {0x14, 0xC1, "D114I"}, {0x23, 0xC0, "D023I"},
-        {0x00, 0x01, "10.0"},  {0x70, 0x06, "67.0"},  {0x41, 0x25, "254.1"},
-    };
+    } cases[] = {{0xFF, 0xFF, "OFF"},   {0x12, 0x00, "OFF"},   {0x14, 0x81, "D114N"},
+                 {0x14, 0xC1, "D114I"}, {0x23, 0xC0, "D023I"}, {0x00, 0x01, "10.0"}};
     for (const auto& c : cases)
         EXPECT_EQ(toneToText(c.low, c.high), c.text);
-}
-
-// Codes the table lacks (10.0 Hz, D799N, D6299I …) survive a decode and encode unchanged.
-TEST(ToneCode, EveryStoredCodeWithDecimalDigitsRoundTrips) {
-    auto decimalDigits = [](int b) { return (b >> 4) <= 9 && (b & 0x0F) <= 9; };
-    for (int high = 0x01; high <= 0xFE; ++high)
-        for (int low = 0; low <= 0xFF; ++low) {
-            if (!decimalDigits(low) || (high < 0x80 && !decimalDigits(high)))
-                continue;
-            const auto l = static_cast<std::uint8_t>(low), h = static_cast<std::uint8_t>(high);
-            EXPECT_EQ(textToTone(toneToText(l, h)), (ToneCode{l, h})) << toneToText(l, h);
-        }
 }
