@@ -6,8 +6,8 @@
 
 namespace quorl {
 
-// The two-digit number a byte stands for. Nibbles above 9 are taken at face value
-// (0xFF reads as 165), as the radio's own firmware reads them.
+// The two-digit number a byte stands for. Nibbles above 9 count at face value (0xFF reads
+// as 165): bytes from a radio or a file are shown as they are, never refused.
 constexpr int bcdValue(std::uint8_t byte) {
     return (byte >> 4) * 10 + (byte & 0x0F);
 }
