@@ -1,0 +1,85 @@
+#pragma once
+
+// The form view: the settings panel above the channel table, laid out in dialog units of the
+// form's "Times New Roman" 8 pt font. Between a DecodeImage and the next EncodeImage the
+// table's cell texts and the panel are the working copy of the radio's data; the image is
+// brought up to date only by EncodeImage.
+
+#include "RadioImage.h"
+
+#include "DialogUnits.h"
+
+#include <QScrollArea>
+#include <QString>
+
+class CMSFlexGrid;
+class QComboBox;
+class QLineEdit;
+class SettingsPanel;
+
+namespace quorl {
+class ToneTable;
+}
+
+class CZolView : public QScrollArea {
+    Q_OBJECT
+
+public:
+    static constexpr int kChannelTableRows = 200;
+    static constexpr int kChannelTableCols = 9;
+
+    CZolView(quorl::RadioImage& image, const quorl::ToneTable& tones, QWidget* parent = nullptr);
+    ~CZolView() override;
+
+    // Runs for every new or opened document: fits the frame to the form, creates the
+    // editors the first time, closes any open editor, writes headings and row labels, and
+    // shows the image.
+    void OnInitialUpdate();
+
+    // Image → table and panel.
+    void DecodeImage();
+    // Table and panel → image.
+    void EncodeImage();
+
+    // The Edit Data command: says how to edit, then makes channel 1's Receive cell current.
+    void OnEditData();
+
+    // The serial port transfers and the test mode use; "COM1" on every start.
+    const QString& portName() const { return portName_; }
+    void setPortName(const QString& name) { portName_ = name; }
+
+    CMSFlexGrid* grid() const { return grid_; }
+    SettingsPanel* settingsPanel() const { return panel_; }
+    QWidget* form() const { return widget(); }
+    const quorl::ui::DialogUnits& dialogUnits() const { return units_; }
+
+    // The in-place editors, children of the grid; null until the first OnInitialUpdate.
+    QWidget* EditorForColumn(int column) const;
+    QLineEdit* frequencyEditor() const { return frequencyEditor_; }
+    QLineEdit* nameEditor() const { return nameEditor_; }
+    QComboBox* toneEditor() const { return toneEditor_; }
+    QComboBox* powerEditor() const { return powerEditor_; }
+    QComboBox* scanEditor() const { return scanEditor_; }
+    QComboBox* busyLockEditor() const { return busyLockEditor_; }
+
+private:
+    void fitParentFrame();
+    void createEditors();
+    void closeEditors();
+    void setColumnLayout();
+
+    quorl::RadioImage& image_;
+    const quorl::ToneTable& tones_;
+    QFont formFont_;
+    quorl::ui::DialogUnits units_;
+    SettingsPanel* panel_;
+    CMSFlexGrid* grid_;
+    QLineEdit* frequencyEditor_ = nullptr;
+    QLineEdit* nameEditor_ = nullptr;
+    QComboBox* toneEditor_ = nullptr;
+    QComboBox* powerEditor_ = nullptr;
+    QComboBox* scanEditor_ = nullptr;
+    QComboBox* busyLockEditor_ = nullptr;
+    QString portName_;
+    bool editorsCreated_ = false;
+};

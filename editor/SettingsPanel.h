@@ -1,0 +1,47 @@
+#pragma once
+
+// The radio-wide settings above the channel table: model and band ("Type Setting") and the
+// options ("Optional Function"). It shows and returns a SettingsState; the bytes behind it
+// are the settings codec's business.
+
+#include "SettingsCodec.h"
+
+#include <QWidget>
+
+class QCheckBox;
+class QComboBox;
+
+namespace quorl::ui {
+class DialogUnits;
+}
+
+class SettingsPanel : public QWidget {
+    Q_OBJECT
+
+public:
+    // Lays the controls out in the form's dialog units; the panel sits at the form's origin.
+    SettingsPanel(const quorl::ui::DialogUnits& units, QWidget* parent);
+
+    quorl::SettingsState state() const;
+    void setState(const quorl::SettingsState& state);
+
+    // Current selections of Type and Field, -1 for none.
+    int typeIndex() const;
+    int fieldIndex() const;
+
+private:
+    void refillField(int typeIndex);
+
+    QComboBox* type_;
+    QComboBox* field_;
+    QComboBox* channelName_;
+    QComboBox* squelch_;
+    QComboBox* wideNarrow_;
+    QComboBox* voxGain_;
+    QCheckBox* scramblerFunction_;
+    QCheckBox* batterySave_;
+    QCheckBox* disableMenu_;
+    QCheckBox* scramblerMenu_;
+    QCheckBox* powerMenu_;
+    QCheckBox* beep_;
+};

@@ -1,0 +1,239 @@
+#include "CZolView.h"
+#include "CMSFlexGrid.h"
+#include "ControlId.h"
+#include "FormIds.h"
+#include "MessageRecorder.h"
+#include "PortSelection.h"
+#include "RadioImage.h"
+#include "SettingsPanel.h"
+#include "ToneTable.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QTest>
+
+using namespace quorl;
+
+namespace {
+
+// Writes one channel record and name the way the radio stores them.
+void putChannel(RadioImage& image, int channel, std::array<std::uint8_t, 13> record,
+                const char* name) {
+    const std::size_t at = channelRecordOffset(channel);
+    std::copy(record.begin(), record.end(), image.begin() + at);
+    const std::size_t nameAt = channelNameOffset(channel);
+    for (std::size_t i = 0; name[i]; ++i)
+        image[nameAt + i] = static_cast<std::uint8_t>(name[i]);
+}
+
+} // namespace
+
+class CZolViewTest : public QObject {
+    Q_OBJECT
+
+private:
+    ToneTable tones;
+    RadioImage image{};
+    std::unique_ptr<QMainWindow> frame;
+    CZolView* view = nullptr;
+
+    CMSFlexGrid* grid() const { return view->grid(); }
+    QComboBox* combo(int id) const { return ui::findControl<QComboBox>(view, id); }
+    QCheckBox* check(int id) const { return ui::findControl<QCheckBox>(view, id); }
+
+private slots:
+    void init() {
+        resetImage(image);
+        frame = std::make_unique<QMainWindow>();
+        frame->resize(800, 1100);
+        view = new CZolView(image, tones);
+        frame->setCentralWidget(view);
+    }
+    void cleanup() { frame.reset(); }
+
+    void startsOnTheFirstPort() { QCOMPARE(view->portName(), "COM1"); }
+
+    void initialUpdateWritesHeadingsAndRowLabels() {
+        view->OnInitialUpdate();
+        const QStringList headings{"CH",   "Receive(MHz)", "Transmit(MHz)", "Rx Tone", "Tx Tone",
+                                   "Scan", "Tx Power",     "BusyLock",      "Name"};
+        for (int c = 0; c < 9; ++c)
+            QCOMPARE(grid()->TextMatrix(0, c), headings[c]);
+        QCOMPARE(grid()->TextMatrix(1, 0), "1");
+        QCOMPARE(grid()->TextMatrix(7, 0), "7");
+        QCOMPARE(grid()->TextMatrix(199, 0), "199");
+        QCOMPARE(grid()->Rows(), 200);
+        QCOMPARE(grid()->Cols(), 9);
+    }
+
+    // After New: every channel empty and the panel as the factory image sets it.
+    void newImageShowsTheFactoryPanel() {
+        view->OnInitialUpdate();
+        for (int r = 1; r <= 199; ++r)
+            for (int c = 1; c <= 8; ++c)
+                QVERIFY2(grid()->TextMatrix(r, c).isEmpty(),
+                         qPrintable(QString("%1,%2").arg(r).arg(c)));
+        QCOMPARE(combo(kIdType)->currentText(), "ZR - 101S");
+        QCOMPARE(combo(kIdField)->currentText(), "400 - 470MHz");
+        QCOMPARE(combo(kIdChannelName)->currentText(), "OFF");
+        QCOMPARE(combo(kIdSquelchLevel)->currentText(), "5");
+        QCOMPARE(combo(kIdWideNarrow)->currentText(), "WIDE");
+        QCOMPARE(combo(kIdVoxGainLevel)->currentText(), "OFF");
+        QVERIFY(!check(kIdScramblerFunction)->isChecked());
+        QVERIFY(check(kIdBatterySave)->isChecked());
+        QVERIFY(check(kIdBeep)->isChecked());
+        QVERIFY(!check(kIdDisableMenu)->isChecked());
+        QVERIFY(check(kIdPowerMenu)->isChecked());
+        QVERIFY(check(kIdScramblerMenu)->isChecked());
+    }
+
+    void storedChannelsAndSettingsAreShown() {
+        // Channel 12: 446.00625 / 446.00625 MHz, 88.5 Hz and D023N, High, Scan, Carrier.
+        putChannel(image, 12,
+                   {0x25, 0x06, 0x60, 0x44, 0x25, 0x06, 0x60, 0x44, 0x85, 0x08, 0x23, 0x80, 0x31},
+                   "BASE");
+        image[kModelType] = 3;
+        view->OnInitialUpdate();
+        const QStringList row{"446.00625", "446.00625", "88.5",    "D023N",
+                              "Yes",       "High",      "Carrier", "BASE"};
+        for (int c = 1; c <= 8; ++c)
+            QCOMPARE(grid()->TextMatrix(12, c), row[c - 1]);
+        QCOMPARE(grid()->TextMatrix(11, 1), QString());
+        // A stored model of 3 is no model; the bands offered are the VHF ones.
+        QCOMPARE(combo(kIdType)->currentIndex(), -1);
+        QCOMPARE(combo(kIdField)->itemText(0), "136 - 175MHz");
+        QCOMPARE(combo(kIdField)->itemText(1), "144 - 146MHz");
+    }
+
+    void encodeWritesTheTableAndPanelBack() {
+        view->OnInitialUpdate();
+        grid()->SetTextMatrix(3, 1, "145.5");
+        grid()->SetTextMatrix(3, 8, "CH:003");
+        combo(kIdSquelchLevel)->setCurrentIndex(2);
+        view->EncodeImage();
+        const std::size_t record = channelRecordOffset(3);
+        QCOMPARE(image[record + 0], 0x00);
+        QCOMPARE(image[record + 1], 0x00);
+        QCOMPARE(image[record + 2], 0x55);
+        QCOMPARE(image[record + 3], 0x14);
+        QCOMPARE(QByteArray(reinterpret_cast<const char*>(&image[channelNameOffset(3)]), 6),
+                 QByteArray("CH:003"));
+        QCOMPARE(image[kSquelchLevel], 2);
+    }
+
+    // Latin-1 names survive a decode and encode whatever bytes they hold.
+    void nameBytesSurviveTheTable() {
+        putChannel(image, 5, {0x00, 0x00, 0x55, 0x14}, "\xE9\xB5z\x7F!\xA0\xFE\x01");
+        view->OnInitialUpdate();
+        view->EncodeImage();
+        QCOMPARE(QByteArray(reinterpret_cast<const char*>(&image[channelNameOffset(5)]), 8),
+                 QByteArray("\xE9\xB5z\x7F!\xA0\xFE\x01"));
+    }
+
+    void columnsTakeTheirShareOfTheDefaultWidth() {
+        view->OnInitialUpdate();
+        const int w = CMSFlexGrid::kDefaultColWidth;
+        QCOMPARE(grid()->ColWidth(0), int(w * 0.4));
+        QCOMPARE(grid()->ColWidth(1), int(w * 1.3));
+        QCOMPARE(grid()->ColWidth(2), grid()->ColWidth(1));
+        QCOMPARE(grid()->ColWidth(3), w);
+        QCOMPARE(grid()->ColWidth(4), w);
+        QCOMPARE(grid()->ColWidth(5), int(w * 0.8));
+        QCOMPARE(grid()->ColWidth(6), int(w * 0.9));
+        QCOMPARE(grid()->ColWidth(7), w);
+        QCOMPARE(grid()->ColWidth(8), w);
+        // Widths are set once: a second update leaves them as they are.
+        grid()->SetColWidth(3, 500);
+        view->OnInitialUpdate();
+        QCOMPARE(grid()->ColWidth(3), 500);
+    }
+
+    void editorsAreMadeOnceAndClosedOnEveryUpdate() {
+        QVERIFY(!view->EditorForColumn(1));
+        view->OnInitialUpdate();
+        view->frequencyEditor()->setText("446");
+        view->frequencyEditor()->show();
+        view->toneEditor()->show();
+        view->nameEditor()->setMaxLength(20);
+        QLineEdit* const frequency = view->frequencyEditor();
+        for (int i = 0; i < 3; ++i)
+            view->OnInitialUpdate();
+        QCOMPARE(view->frequencyEditor(), frequency);
+        QVERIFY(view->frequencyEditor()->isHidden());
+        QVERIFY(view->frequencyEditor()->text().isEmpty());
+        QVERIFY(view->toneEditor()->isHidden());
+        QCOMPARE(view->nameEditor()->maxLength(), 6);
+        QCOMPARE(view->toneEditor()->count(), 263);
+        QCOMPARE(view->toneEditor()->itemText(0), "OFF");
+        QCOMPARE(view->toneEditor()->itemText(262), "D754I");
+    }
+
+    void editorsServeTheirColumns() {
+        view->OnInitialUpdate();
+        const QList<std::pair<int, QWidget*>> expected{
+            {0, view->frequencyEditor()}, {1, view->frequencyEditor()},
+            {2, view->frequencyEditor()}, {3, view->toneEditor()},
+            {4, view->toneEditor()},      {5, view->scanEditor()},
+            {6, view->powerEditor()},     {7, view->busyLockEditor()},
+            {8, view->nameEditor()},      {9, view->frequencyEditor()}};
+        for (const auto& [column, editor] : expected)
+            QCOMPARE(view->EditorForColumn(column), editor);
+        const QList<std::pair<QComboBox*, QStringList>> lists{
+            {view->powerEditor(), {"Low", "High"}},
+            {view->scanEditor(), {"Yes", "No"}},
+            {view->busyLockEditor(), {"No", "Carrier", "QT/DQT"}}};
+        for (const auto& [editor, entries] : lists) {
+            QStringList shown;
+            for (int i = 0; i < editor->count(); ++i)
+                shown.append(editor->itemText(i));
+            QCOMPARE(shown, entries);
+            QVERIFY(!editor->isEditable());
+            QCOMPARE(editor->parentWidget(), grid());
+        }
+        QVERIFY(view->toneEditor()->isEditable());
+        QCOMPARE(ui::controlId(view->nameEditor()), int(kIdNameEditor));
+    }
+
+    // The frame gives up the room the form does not need, and never grows.
+    void frameShrinksToFitTheForm() {
+        view->OnInitialUpdate();
+        frame->show();
+        QVERIFY(QTest::qWaitForWindowExposed(frame.get()));
+        QCOMPARE(view->maximumViewportSize(), view->form()->size());
+        QVERIFY(frame->width() < 800);
+        QVERIFY(frame->height() < 1100);
+
+        frame->resize(300, 200);
+        view->OnInitialUpdate();
+        QCOMPARE(frame->size(), QSize(300, 200));
+    }
+
+    void editDataSaysHowAndGoesToChannelOne() {
+        view->OnInitialUpdate();
+        grid()->SetRow(40);
+        grid()->SetCol(5);
+        ui::MessageRecorder messages;
+        view->OnEditData();
+        QCOMPARE(messages.texts(), QStringList{"Please directly double click inside the table"});
+        QCOMPARE(grid()->Row(), 1);
+        QCOMPARE(grid()->Col(), 1);
+        QVERIFY(view->frequencyEditor()->isHidden());
+    }
+
+    void portCommandsNameTheirPorts() {
+        const QList<std::pair<int, std::string_view>> ports{
+            {32773, "COM1"}, {32775, "COM2"}, {32776, "COM3"}, {32777, "COM4"}, {32774, ""}};
+        for (const auto& [id, port] : ports)
+            QCOMPARE(portForCommand(id), port);
+        QVERIFY(portCommandChecked(32776, "COM3"));
+        QVERIFY(!portCommandChecked(32776, "com3"));
+        QVERIFY(!portCommandChecked(32776, "COM3 "));
+        QVERIFY(!portCommandChecked(32773, "COM3"));
+        QVERIFY(!portCommandChecked(32774, ""));
+    }
+};
+
+QTEST_MAIN(CZolViewTest)
+#include "CZolViewTest.moc"
