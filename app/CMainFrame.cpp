@@ -1,0 +1,226 @@
+#include "CMainFrame.h"
+
+#include "CZolView.h"
+#include "CommandTable.h"
+#include "Icons.h"
+#include "KeyIndicators.h"
+#include "RecentFileList.h"
+
+#include <QActionGroup>
+#include <QApplication>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QScreen>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QWhatsThis>
+
+using namespace quorl;
+
+const QString CMainFrame::kCaption = QStringLiteral("QUORL Programming Software");
+const QString CMainFrame::kIdleMessage = QStringLiteral("For Help，Please Press F1");
+
+namespace {
+
+const QString kWindowHelp = QStringLiteral(
+    "Set the radio's model, band and options in the upper part of the window and its "
+    "channels in the table below. Double-click a cell of the table to edit it.");
+
+} // namespace
+
+CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent) {
+    setWindowTitle(kCaption);
+    resize(kInitialWidth, kInitialHeight);
+    setWhatsThis(kWindowHelp);
+    createCommands();
+    createMenus();
+    createToolBar();
+    createStatusBar();
+    setRecentFiles({});
+
+    setHandler(kCmdViewToolbar, [this] { toolBar_->setVisible(toolBar_->isHidden()); });
+    setHandler(kCmdViewStatusBar, [this] { statusBar()->setVisible(statusBar()->isHidden()); });
+    setHandler(kCmdHelp, [this] { showHelp(); });
+    setHandler(kCmdContextHelp, [] { QWhatsThis::enterWhatsThisMode(); });
+    // Only one pane: switching panes has nothing to do, but the keys are still taken.
+    setHandler(kCmdNextPane, [] {});
+    setHandler(kCmdPrevPane, [] {});
+
+    QCoreApplication::instance()->installEventFilter(this);
+}
+
+CMainFrame::~CMainFrame() = default;
+
+void CMainFrame::createCommands() {
+    for (const CommandText& text : commandTexts()) {
+        auto* action = new QAction(this);
+        if (text.menuText)
+            action->setText(QString::fromUtf8(text.menuText));
+        action->setStatusTip(commandPrompt(text.id));
+        action->setToolTip(commandToolTip(text.id));
+        action->setWhatsThis(commandPrompt(text.id));
+        action->setIcon(commandIcon(text.id));
+        action->setEnabled(false);
+        commands_[text.id] = action;
+    }
+    // Accelerators work wherever the focus is in this window, menus and toolbar hidden or not.
+    for (const Accelerator& accelerator : accelerators()) {
+        QAction* action = command(accelerator.command);
+        action->setShortcut(accelerator.key);
+        addAction(action);
+    }
+    for (int id : {kCmdViewToolbar, kCmdViewStatusBar}) {
+        command(id)->setCheckable(true);
+        command(id)->setChecked(true);
+    }
+    auto* ports = new QActionGroup(this);
+    for (const PortCommand& port : kPortCommands) {
+        QAction* action = command(port.commandId);
+        action->setCheckable(true);
+        ports->addAction(action);
+    }
+}
+
+void CMainFrame::createMenus() {
+    for (const MenuLayout& layout : menuLayout()) {
+        QMenu* menu = menuBar()->addMenu(QString::fromUtf8(layout.title));
+        for (int id : layout.items) {
+            if (id == kSeparator)
+                menu->addSeparator();
+            else
+                menu->addAction(command(id));
+        }
+        connect(menu, &QMenu::aboutToShow, this, &CMainFrame::updateCommandStates);
+    }
+}
+
+void CMainFrame::createToolBar() {
+    toolBar_ = new QToolBar(QStringLiteral("Toolbar"), this);
+    toolBar_->setObjectName(QStringLiteral("Toolbar"));
+    toolBar_->setIconSize(QSize(kToolbarIconSize, kToolbarIconSize));
+    toolBar_->setAllowedAreas(Qt::AllToolBarAreas);
+    toolBar_->setMovable(true);
+    for (int id : toolbarLayout()) {
+        if (id == kSeparator)
+            toolBar_->addSeparator();
+        else
+            toolBar_->addAction(command(id));
+    }
+    addToolBar(Qt::TopToolBarArea, toolBar_);
+    connect(toolBar_, &QToolBar::visibilityChanged, command(kCmdViewToolbar), &QAction::setChecked);
+}
+
+void CMainFrame::createStatusBar() {
+    messagePane_ = new QLabel(kIdleMessage, statusBar());
+    statusBar()->addWidget(messagePane_, 1);
+    keyIndicators_ = new KeyIndicators(statusBar());
+}
+
+void CMainFrame::setView(CZolView* view) {
+    view_ = view;
+    setCentralWidget(view);
+    updateCommandStates();
+}
+
+QAction* CMainFrame::command(int id) const {
+    const auto found = commands_.find(id);
+    return found == commands_.end() ? nullptr : found->second;
+}
+
+bool CMainFrame::isRecentFileCommand(int id) const {
+    return id >= kCmdFileRecent1 && id <= kCmdFileRecent4;
+}
+
+void CMainFrame::setHandler(int id, std::function<void()> handler) {
+    QAction* action = command(id);
+    if (!action)
+        return;
+    connect(action, &QAction::triggered, this, [handler = std::move(handler)] { handler(); });
+    served_.insert(id);
+    action->setEnabled(!isRecentFileCommand(id) || id - kCmdFileRecent1 < recentFileCount_);
+}
+
+void CMainFrame::setRecentFiles(const QStringList& paths) {
+    recentFileCount_ = static_cast<int>(std::min<qsizetype>(paths.size(), kRecentFileCount));
+    for (int i = 0; i < kRecentFileCount; ++i) {
+        QAction* action = command(kCmdFileRecent1 + i);
+        const bool present = i < recentFileCount_;
+        action->setText(present ? recentFileMenuText(i, paths[i])
+                                : QString::fromUtf8(commandText(kCmdFileRecent1)->menuText));
+        action->setVisible(present || i == 0);
+        // A recent-file command is served only while it names a file.
+        action->setEnabled(present && served_.contains(kCmdFileRecent1 + i));
+    }
+}
+
+// Check marks follow the state they show each time a menu opens.
+void CMainFrame::updateCommandStates() {
+    command(kCmdViewToolbar)->setChecked(!toolBar_->isHidden());
+    command(kCmdViewStatusBar)->setChecked(!statusBar()->isHidden());
+    if (view_) {
+        const QByteArray port = view_->portName().toUtf8();
+        for (const PortCommand& choice : kPortCommands)
+            command(choice.commandId)
+                ->setChecked(portCommandChecked(choice.commandId, port.toStdString()));
+    }
+}
+
+// Help for the current context: the what's-this text of the focused control or the nearest
+// of its parents that has one.
+void CMainFrame::showHelp() {
+    QWidget* anchor = QApplication::focusWidget();
+    if (!anchor || anchor->window() != this)
+        anchor = this;
+    QWidget* source = anchor;
+    while (source->whatsThis().isEmpty() && source != this)
+        source = source->parentWidget();
+    QWhatsThis::showText(anchor->mapToGlobal(anchor->rect().center()), source->whatsThis(), anchor);
+}
+
+void CMainFrame::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (!event->spontaneous())
+        centre();
+}
+
+void CMainFrame::centre() {
+    QRect frame = frameGeometry();
+    frame.moveCenter(screen()->availableGeometry().center());
+    move(frame.topLeft());
+}
+
+void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (std::any_of(urls.begin(), urls.end(), [](const QUrl& url) { return url.isLocalFile(); }))
+        event->acceptProposedAction();
+}
+
+void CMainFrame::dropEvent(QDropEvent* event) {
+    QStringList paths;
+    for (const QUrl& url : event->mimeData()->urls())
+        if (url.isLocalFile())
+            paths.append(url.toLocalFile());
+    event->acceptProposedAction();
+    emit filesDropped(paths);
+}
+
+// An accelerator takes its key before the focused control sees it, as a line edit would
+// otherwise keep Ctrl+E for itself.
+bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride) {
+        auto* widget = qobject_cast<QWidget*>(watched);
+        const QKeyCombination key = static_cast<QKeyEvent*>(event)->keyCombination();
+        if (widget && widget->window() == this) {
+            for (const Accelerator& accelerator : accelerators()) {
+                if (accelerator.key == key && command(accelerator.command)->isEnabled()) {
+                    event->ignore();
+                    return true;
+                }
+            }
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}

@@ -1,0 +1,74 @@
+#pragma once
+
+// The main window: menus, toolbar, accelerators and status bar around the form view. Its
+// caption never changes. Every command of the command table is a QAction here; a command is
+// enabled once something serves it (setHandler), so commands whose work has not been built
+// yet stay visible and greyed.
+
+#include <QMainWindow>
+
+#include <functional>
+#include <map>
+#include <set>
+
+class CZolView;
+class QLabel;
+
+namespace quorl {
+class KeyIndicators;
+}
+
+class CMainFrame : public QMainWindow {
+    Q_OBJECT
+
+public:
+    static constexpr int kInitialWidth = 800;
+    static constexpr int kInitialHeight = 1100;
+    static const QString kCaption;
+    static const QString kIdleMessage;
+
+    explicit CMainFrame(QWidget* parent = nullptr);
+    ~CMainFrame() override;
+
+    // The form view becomes the central widget; the Port menu shows its port name.
+    void setView(CZolView* view);
+    CZolView* view() const { return view_; }
+
+    // The action of a command id of the command table, or null.
+    QAction* command(int id) const;
+    // Routes a command to its handler and enables it. Call once per command.
+    void setHandler(int id, std::function<void()> handler);
+
+    // Shows up to four recent files in the File menu, or the greyed "Recent File" when none.
+    void setRecentFiles(const QStringList& paths);
+
+    QToolBar* toolBar() const { return toolBar_; }
+    QLabel* messagePane() const { return messagePane_; }
+
+signals:
+    void filesDropped(const QStringList& paths);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void createCommands();
+    void createMenus();
+    void createToolBar();
+    void createStatusBar();
+    void updateCommandStates();
+    void showHelp();
+    void centre();
+    bool isRecentFileCommand(int id) const;
+
+    CZolView* view_ = nullptr;
+    QToolBar* toolBar_ = nullptr;
+    QLabel* messagePane_ = nullptr;
+    quorl::KeyIndicators* keyIndicators_ = nullptr;
+    std::map<int, QAction*> commands_;
+    std::set<int> served_;
+    int recentFileCount_ = 0;
+};

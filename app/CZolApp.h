@@ -1,0 +1,58 @@
+#pragma once
+
+// The application: builds the tone table, keeps the recent-file list, creates the one
+// document, frame and view, runs the command line, and serves the file commands.
+
+#include "CZolDoc.h"
+#include "RecentFileList.h"
+#include "ToneTable.h"
+
+#include <QObject>
+#include <QStringList>
+
+#include <memory>
+
+class CMainFrame;
+class CZolView;
+
+class CZolApp : public QObject {
+    Q_OBJECT
+
+public:
+    // Where the settings storage keeps the recent-file list.
+    static const QString kSettingsKey;
+
+    CZolApp();
+    ~CZolApp() override;
+
+    // Starts the program with the arguments that follow the program name. False when a file
+    // named there cannot be opened: the program then ends.
+    bool InitInstance(const QStringList& arguments);
+
+    CMainFrame* mainFrame() const { return frame_.get(); }
+    CZolView* view() const { return view_; }
+    CZolDoc& document() { return document_; }
+    const quorl::ToneTable& toneTable() const { return tones_; }
+    const quorl::RecentFileList& recentFiles() const { return recentFiles_; }
+
+    void OnFileNew();
+    void OnFileOpen();
+    // Opens a file the standard way: load, redisplay, recent-file list. A failure is
+    // reported with the file's name and reason and changes nothing.
+    bool OpenDocumentFile(const QString& path);
+    void OnFileSave();
+    void OnFileSaveAs();
+    void OnOpenRecentFile(int index);
+    void OnAppAbout();
+
+private:
+    void routeCommands();
+    void DoSave(const QString& path);
+    void addToRecentFiles(const QString& path);
+
+    quorl::ToneTable tones_;
+    quorl::RecentFileList recentFiles_;
+    CZolDoc document_;
+    std::unique_ptr<CMainFrame> frame_;
+    CZolView* view_ = nullptr;
+};

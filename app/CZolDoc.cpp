@@ -1,0 +1,38 @@
+#include "CZolDoc.h"
+
+#include "CZolView.h"
+
+#include <QFile>
+
+namespace {
+
+std::filesystem::path toPath(const QString& path) {
+    return QFile::encodeName(path).toStdString();
+}
+
+} // namespace
+
+CZolDoc::CZolDoc() {
+    quorl::resetImage(image_);
+}
+
+void CZolDoc::OnNewDocument() {
+    pathName_.clear();
+    quorl::resetImage(image_);
+}
+
+quorl::FileResult CZolDoc::OnOpenDocument(const QString& path) {
+    quorl::FileResult result = quorl::loadChannelFile(toPath(path), image_);
+    if (result.ok)
+        pathName_ = path;
+    return result;
+}
+
+quorl::FileResult CZolDoc::OnSaveDocument(const QString& path) {
+    if (view_)
+        view_->EncodeImage();
+    quorl::FileResult result = quorl::saveChannelFile(toPath(path), image_);
+    if (result.ok)
+        pathName_ = path;
+    return result;
+}

@@ -1,0 +1,11 @@
+#include "CZolApp.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    CZolApp theApp;
+    if (!theApp.InitInstance(application.arguments().mid(1)))
+        return 1;
+    return application.exec();
+}
