@@ -18,7 +18,7 @@ struct Answer {
 };
 
 // With nothing to send, wake up now and then to look at the stop flag.
-constexpr std::chrono::milliseconds kIdleWait{500};
+constexpr std::chrono::milliseconds kIdleWait{200};
 
 timespec toTimespec(Clock::duration wait) {
     const auto ns = std::chrono::duration_cast<std::chrono::nanoseconds>(wait).count();

@@ -1,0 +1,97 @@
+// Whole transfers through SerialPort, a pseudo-terminal and a simulated radio that answers at
+// once, against the sum of the protocol's fixed pauses; and the CPU the waits cost.
+
+#include "CloneProtocol.h"
+#include "SerialPort.h"
+#include "ServedRadio.h"
+#include "ThreadPacer.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QCoreApplication>
+
+#include <chrono>
+#include <sys/resource.h>
+
+namespace quorl {
+namespace {
+
+// No windows: nothing to pump, nobody cancels.
+class QuietUi final : public TransferUi {
+public:
+    void setStatusText(const QString&) override {}
+    int stepProgress() override { return position_ = std::min(position_ + 1, kProgressMaximum); }
+    void setProgressPosition(int position) override { position_ = position; }
+    bool cancelRequested() const override { return false; }
+    void armGuard() override {}
+    void disarmGuard() override {}
+    void closeDialog() override {}
+    MessageAnswer showMessage(const QString&, MessageButtons) override {
+        return MessageAnswer::Cancel;
+    }
+    void pumpPass() override {}
+    void encodeImage() override {}
+    void decodeImage() override {}
+
+private:
+    int position_ = 0;
+};
+
+double cpuSeconds(int who) {
+    rusage usage{};
+    ::getrusage(who, &usage);
+    const auto seconds = [](const timeval& t) { return t.tv_sec + t.tv_usec / 1e6; };
+    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+}
+
+// Handshake: 7 pumping passes and 7 bytes, 1 ms each, then 1 ms before "M" and before 0x02.
+constexpr double kHandshakeFloorMs = 7 + 7 + 1 + 1;
+constexpr double kReadFloorMs = kHandshakeFloorMs + CloneProtocol::kReadBlocks * (15 + 5);
+constexpr double kWriteFloorMs = kHandshakeFloorMs + CloneProtocol::kWriteBlocks * (1 + 1);
+
+void transfer(benchmark::State& state, TransferDirection direction, double floorMs) {
+    static int argc = 1;
+    static char name[] = "quorl_link_transfer_benchmark";
+    static char* argv[] = {name, nullptr};
+    static QCoreApplication application(argc, argv);
+
+    RadioImage image{};
+    for (auto _ : state) {
+        testkit::ServedRadio radio(image, std::chrono::milliseconds(0));
+        qputenv("QUORL_COM1", QByteArray::fromStdString(radio.slavePath()));
+        SerialPort port;
+        ThreadPacer pacer;
+        QuietUi ui;
+        CloneProtocol protocol(port, pacer, ui);
+
+        const double threadCpuBefore = cpuSeconds(RUSAGE_THREAD);
+        const double processCpuBefore = cpuSeconds(RUSAGE_SELF);
+        const auto start = std::chrono::steady_clock::now();
+        const TransferResult result = protocol.run(direction, QStringLiteral("COM1"), image);
+        const double wallMs =
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+                .count();
+        const double threadCpu = cpuSeconds(RUSAGE_THREAD) - threadCpuBefore;
+        const double processCpu = cpuSeconds(RUSAGE_SELF) - processCpuBefore;
+
+        if (result.outcome != TransferOutcome::Completed)
+            state.SkipWithError(result.cause.toStdString().c_str());
+        state.counters["wall_ms"] = wallMs;
+        state.counters["floor_ms"] = floorMs;
+        state.counters["x_floor"] = wallMs / floorMs;
+        state.counters["cpu_protocol_pct"] = 100.0 * threadCpu * 1000.0 / wallMs;
+        state.counters["cpu_with_radio_pct"] = 100.0 * processCpu * 1000.0 / wallMs;
+    }
+}
+
+BENCHMARK_CAPTURE(transfer, FullRead, TransferDirection::Read, kReadFloorMs)
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+BENCHMARK_CAPTURE(transfer, FullWrite, TransferDirection::Write, kWriteFloorMs)
+    ->Iterations(3)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+
+} // namespace
+} // namespace quorl
