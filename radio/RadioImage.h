@@ -31,10 +31,10 @@ constexpr std::size_t channelNameOffset(int channel) {
 }
 
 // Byte positions inside a ChannelRecord.
-constexpr std::size_t kRecReceive = 0;   // 4 bytes BCD, least significant first, 10 Hz units
-constexpr std::size_t kRecTransmit = 4;  // same form
-constexpr std::size_t kRecRxTone = 8;    // ToneCode: low byte, then high byte
-constexpr std::size_t kRecTxTone = 10;   // ToneCode
+constexpr std::size_t kRecReceive = 0;  // 4 bytes BCD, least significant first, 10 Hz units
+constexpr std::size_t kRecTransmit = 4; // same form
+constexpr std::size_t kRecRxTone = 8;   // ToneCode: low byte, then high byte
+constexpr std::size_t kRecTxTone = 10;  // ToneCode
 constexpr std::size_t kRecFlags = 12;
 constexpr std::uint8_t kFlagTxPowerHigh = 1u << 5;
 constexpr std::uint8_t kFlagScan = 1u << 4;

@@ -28,8 +28,7 @@ struct SettingsState {
     friend bool operator==(const SettingsState&, const SettingsState&) = default;
 };
 
-inline constexpr std::array<std::string_view, 3> kTypeTexts{"ZR - 101S", "ZR - 102S",
-                                                            "ZR - 103S"};
+inline constexpr std::array<std::string_view, 3> kTypeTexts{"ZR - 101S", "ZR - 102S", "ZR - 103S"};
 inline constexpr std::array<std::string_view, 2> kChannelNameTexts{"ON", "OFF"};
 inline constexpr std::array<std::string_view, 2> kWideNarrowTexts{"NARROW", "WIDE"};
 

@@ -1,0 +1,99 @@
+#include "ChannelCodec.h"
+#include "SettingsCodec.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+using namespace quorl;
+
+namespace {
+
+// The bits the channel table and the settings panel own; all others must pass through.
+// A Type or Field list with nothing selected stores its whole byte as 0xFF.
+RadioImage ownedBits(const SettingsState& panel) {
+    RadioImage mask{};
+    for (std::size_t channel = 0; channel < 199; ++channel) {
+        std::fill_n(mask.begin() + channel * 16, 12, 0xFF); // frequencies and tones
+        mask[channel * 16 + 12] = 0x33;                     // power, scan, busy lock
+        std::fill_n(mask.begin() + 0x0C90 + channel * 8, 8, 0xFF);
+    }
+    mask[0x1810] = 0xC0;                               // scrambler function, channel name display
+    mask[0x1811] = 0x58;                               // bandwidth, beep, battery save
+    mask[0x1812] = mask[0x1814] = mask[0x1816] = 0xFF; // squelch, VOX gain, always zeroed
+    mask[0x182D] = 0x07;                               // menu options
+    mask[0x1F00] = panel.type == kNoSelection ? 0xFF : 0x03;
+    mask[0x1F01] = panel.field == kNoSelection ? 0xFF : 0x03;
+    return mask;
+}
+
+class PassThrough : public ::testing::Test {
+protected:
+    int below(int n) { return std::uniform_int_distribution<int>(0, n - 1)(random_); }
+
+    // Random bytes, with the in-use and no-tone markers 0x00 and 0xFF made common.
+    RadioImage randomImage() {
+        RadioImage image;
+        for (auto& b : image)
+            b = static_cast<std::uint8_t>(below(256));
+        const std::uint8_t markers[] = {0x00, 0xFF, 0x44, 0x14};
+        for (std::size_t channel = 0; channel < 199; ++channel)
+            for (std::size_t marker : {3, 7, 9, 11})
+                image[channel * 16 + marker] = markers[below(4)];
+        return image;
+    }
+
+    void expectOnlyOwnedBitsChanged(const RadioImage& before, const RadioImage& after,
+                                    const SettingsState& panel) {
+        const RadioImage owned = ownedBits(panel);
+        for (std::size_t offset = 0; offset < kImageSize; ++offset)
+            ASSERT_EQ((before[offset] ^ after[offset]) & ~owned[offset], 0)
+                << "offset 0x" << std::hex << offset;
+    }
+
+    std::mt19937 random_{2024};
+};
+
+} // namespace
+
+TEST_F(PassThrough, DecodeThenEncodeChangesOnlyOwnedBits) {
+    for (int round = 0; round < 300; ++round) {
+        const RadioImage before = randomImage();
+        RadioImage after = before;
+        encodeChannels(decodeChannels(before), after);
+        const SettingsState panel = decodeSettings(before);
+        encodeSettings(panel, after);
+        expectOnlyOwnedBitsChanged(before, after, panel);
+    }
+}
+
+TEST_F(PassThrough, EncodingAnyTextsChangesOnlyOwnedBits) {
+    const std::string texts[] = {"",
+                                 "446.00625",
+                                 "1e300",
+                                 "-5",
+                                 "D023N",
+                                 "d023n",
+                                 "High",
+                                 "Yes",
+                                 "QT/DQT",
+                                 "Carrier",
+                                 "inf",
+                                 "D99999999999N",
+                                 std::string("\xFF\0z", 3),
+                                 "A long name"};
+    // Any selection the panel's lists can hold, "none" included.
+    auto pick = [&](int entries) { return below(entries + 1) - 1; };
+    for (int round = 0; round < 50; ++round) {
+        const RadioImage before = randomImage();
+        ChannelSheet sheet;
+        for (int row = 1; row <= 199; ++row)
+            for (int column = 1; column <= 8; ++column)
+                sheet.cell(row, column) = texts[below(std::size(texts))];
+        const SettingsState panel{pick(3), pick(2), pick(2), pick(10), pick(2), pick(11)};
+        RadioImage after = before;
+        encodeChannels(sheet, after);
+        encodeSettings(panel, after);
+        expectOnlyOwnedBitsChanged(before, after, panel);
+    }
+}
