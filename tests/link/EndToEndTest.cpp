@@ -68,7 +68,7 @@ TEST_F(EndToEnd, FullRead) {
     ASSERT_EQ(result.outcome, TransferOutcome::Completed) << result.cause.toStdString();
     EXPECT_TRUE(std::equal(image.begin(), image.begin() + 0x1FF8, radioMemory.begin()));
     EXPECT_TRUE(std::equal(image.begin() + 0x1FF8, image.end(), before.begin() + 0x1FF8));
-    EXPECT_EQ(ui.decodes(), 1);
+    EXPECT_EQ(trace.count("decode"), 1);
     EXPECT_FALSE(port.isOpen());
     EXPECT_TRUE(sim.stop());
 }

@@ -134,20 +134,6 @@ TEST_F(SerialPortTest, ReadEndsOnceTheIntervalPassesAfterTheLastByte) {
     }
 }
 
-TEST_F(SerialPortTest, ReadReturnsAsSoonAsAllBytesArrived) {
-    ASSERT_TRUE(port.open(QStringLiteral("COM1"), kCloneTimeouts));
-    std::thread radio([&] {
-        std::this_thread::sleep_for(50ms);
-        radioSends({0x57, 0x00, 0x00, 0x08, 1, 2, 3, 4, 5, 6, 7, 8});
-    });
-    Bytes buffer(12);
-    const TimedRead read = timedRead(port, buffer);
-    radio.join();
-    EXPECT_EQ(read.result.count, 12u);
-    EXPECT_EQ(buffer, (Bytes{0x57, 0x00, 0x00, 0x08, 1, 2, 3, 4, 5, 6, 7, 8}));
-    EXPECT_LT(read.elapsedMs, 300);
-}
-
 TEST_F(SerialPortTest, PurgeDiscardsWhatTheRadioSentBefore) {
     ASSERT_TRUE(port.open(QStringLiteral("COM1"), kTestTimeouts));
     radioSends({0x15, 0x15, 0x15});

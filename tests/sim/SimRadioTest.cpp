@@ -4,8 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <numeric>
-
 namespace quorl {
 namespace {
 
@@ -38,44 +36,6 @@ Bytes connect(SimRadio& radio) {
     const Bytes goAhead = send(radio, {0x06});
     said.insert(said.end(), goAhead.begin(), goAhead.end());
     return said;
-}
-
-Bytes readReply(const RadioImage& memory, std::uint16_t address) {
-    Bytes reply{0x57, static_cast<std::uint8_t>(address >> 8),
-                static_cast<std::uint8_t>(address & 0xFF), 0x08};
-    reply.insert(reply.end(), memory.begin() + address, memory.begin() + address + 8);
-    return reply;
-}
-
-TEST(SimRadio, AnswersHandshakeIdentificationAndGoAhead) {
-    SimRadio radio(countingMemory());
-    EXPECT_EQ(send(radio, kHandshake), Bytes{0x06});
-    EXPECT_TRUE(send(radio, {0x4D}).empty());
-    EXPECT_EQ(send(radio, {0x02}).size(), 8u);
-    EXPECT_EQ(send(radio, {0x06}), Bytes{0x06});
-}
-
-TEST(SimRadio, StaysQuietUntilTheWholeHandshakeArrived) {
-    SimRadio radio(countingMemory());
-    for (std::size_t i = 0; i + 1 < kHandshake.size(); ++i)
-        EXPECT_TRUE(radio.receive(kHandshake[i]).empty()) << i;
-    EXPECT_TRUE(send(radio, {0x06, 0x52, 0x00, 0x00, 0x08}).empty()) << "no commands before it";
-}
-
-TEST(SimRadio, ReadsAndWritesBlocksAndAcknowledges) {
-    const RadioImage memory = countingMemory();
-    SimRadio radio(memory);
-    connect(radio);
-    for (const std::uint16_t address : {0x0000, 0x0008, 0x1FF0, 0x1FF8}) {
-        EXPECT_EQ(send(radio, {0x52, static_cast<std::uint8_t>(address >> 8),
-                               static_cast<std::uint8_t>(address & 0xFF), 0x08}),
-                  readReply(memory, address));
-        EXPECT_EQ(send(radio, {0x06}), Bytes{0x06});
-    }
-    EXPECT_EQ(send(radio, {0x57, 0x01, 0x28, 0x08, 1, 2, 3, 4, 5, 6, 7, 8}), Bytes{0x06});
-    RadioImage expected = memory;
-    std::iota(expected.begin() + 0x128, expected.begin() + 0x130, 1);
-    EXPECT_EQ(radio.memory(), expected);
 }
 
 TEST(SimRadio, ANewHandshakeStartsOverAtAnyPoint) {
@@ -183,14 +143,6 @@ TEST(SimRadio, FaultsStrikeWhereTheyAreSet) {
             EXPECT_EQ(send(radio, writeBlock(block)).size(), c.writeAckLengths[block]) << block;
         EXPECT_EQ(radio.hungUp(), c.fault.kind == SimFaultKind::HangUp);
     }
-}
-
-TEST(SimRadio, HungUpRadioHearsNothingMore) {
-    SimRadio radio(countingMemory());
-    radio.setFaults({{SimFaultKind::HangUp}});
-    send(radio, kHandshake);
-    EXPECT_TRUE(radio.hungUp());
-    EXPECT_EQ(radio.received(), Bytes{0x02});
 }
 
 } // namespace

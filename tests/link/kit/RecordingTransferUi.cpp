@@ -4,21 +4,14 @@
 
 namespace quorl::testkit {
 
-void RecordingTransferUi::setStatusText(const QString& text) {
-    status_ = text;
-    trace_.add("status " + text.toStdString());
-}
-
 int RecordingTransferUi::stepProgress() {
     position_ = std::min(position_ + 1, kProgressMaximum);
-    highest_ = std::max(highest_, position_);
     trace_.add("step");
     return position_;
 }
 
 void RecordingTransferUi::setProgressPosition(int position) {
     position_ = position;
-    highest_ = std::max(highest_, position_);
     trace_.add("position " + std::to_string(position));
 }
 
@@ -39,10 +32,7 @@ void RecordingTransferUi::closeDialog() {
 
 MessageAnswer RecordingTransferUi::showMessage(const QString& text, MessageButtons buttons) {
     trace_.add("message " + text.toStdString());
-    messages_.push_back(text);
-    buttons_.push_back(buttons);
-    if (armed_)
-        ++messagesWhileArmed_;
+    messages_.push_back({text, buttons, armed_});
     if (answer)
         return answer(text, buttons);
     return buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::Cancel;
@@ -53,16 +43,6 @@ void RecordingTransferUi::pumpPass() {
     trace_.add("pump");
     if (onPump)
         onPump();
-}
-
-void RecordingTransferUi::encodeImage() {
-    ++encodes_;
-    trace_.add("encode");
-}
-
-void RecordingTransferUi::decodeImage() {
-    ++decodes_;
-    trace_.add("decode");
 }
 
 } // namespace quorl::testkit
