@@ -8,6 +8,7 @@
 
 #include <QActionGroup>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QLabel>
@@ -178,6 +179,15 @@ void CMainFrame::showHelp() {
     while (source->whatsThis().isEmpty() && source != this)
         source = source->parentWidget();
     QWhatsThis::showText(anchor->mapToGlobal(anchor->rect().center()), source->whatsThis(), anchor);
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+    if (view_ && view_->isTransferRunning()) {
+        event->ignore();
+        view_->runAfterTransfer([this] { close(); });
+        return;
+    }
+    QMainWindow::closeEvent(event);
 }
 
 void CMainFrame::showEvent(QShowEvent* event) {

@@ -49,6 +49,9 @@ signals:
     void filesDropped(const QStringList& paths);
 
 protected:
+    // While a transfer runs the window stays: the transfer is cancelled, and the window closes
+    // once the transfer has ended and its port is closed.
+    void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;

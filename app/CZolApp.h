@@ -10,6 +10,7 @@
 #include <QObject>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 
 class CMainFrame;
@@ -47,6 +48,7 @@ public:
 
 private:
     void routeCommands();
+    std::function<void()> afterTransfer(std::function<void()> job);
     void DoSave(const QString& path);
     void addToRecentFiles(const QString& path);
 

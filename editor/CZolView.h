@@ -5,12 +5,16 @@
 // table's cell texts and the panel are the working copy of the radio's data; the image is
 // brought up to date only by EncodeImage.
 
-#include "RadioImage.h"
-
+#include "CloneProtocol.h"
 #include "DialogUnits.h"
+#include "ProgressDialog.h"
+#include "RadioImage.h"
 
 #include <QScrollArea>
 #include <QString>
+
+#include <functional>
+#include <vector>
 
 class CMSFlexGrid;
 class QComboBox;
@@ -48,6 +52,22 @@ public:
     const QString& portName() const { return portName_; }
     void setPortName(const QString& name) { portName_ = name; }
 
+    // Read From Radio and Write To Radio, in CZolViewTransfer.cpp: set the direction of the
+    // next transfer and open the progress dialog over the table, where Start begins it. A
+    // dialog that is already open stays as it is, caption included.
+    void OnReadFromRadio();
+    void OnWriteToRadio();
+    quorl::TransferDirection transferDirection() const { return direction_; }
+    quorl::ProgressDialog& progressDialog() { return progress_; }
+    bool isTransferRunning() const { return transferRunning_; }
+    // Runs the job now; while a transfer runs, cancels the transfer and runs the job once the
+    // transfer has ended and its port is closed. Whatever closes the window or replaces the
+    // document goes through here.
+    void runAfterTransfer(std::function<void()> job);
+    // The line and pauses of the next transfers instead of the serial port and real time; null
+    // for the serial port again. Tests put a simulated radio here.
+    void setTransferLine(quorl::ByteLink* line, quorl::Pacer* pacer);
+
     CMSFlexGrid* grid() const { return grid_; }
     SettingsPanel* settingsPanel() const { return panel_; }
     QWidget* form() const { return widget(); }
@@ -62,7 +82,14 @@ public:
     QComboBox* scanEditor() const { return scanEditor_; }
     QComboBox* busyLockEditor() const { return busyLockEditor_; }
 
+protected:
+    // The transfer request the progress dialog's Start posts.
+    void customEvent(QEvent* event) override;
+
 private:
+    void prepareTransfer(quorl::TransferDirection direction, const QString& caption);
+    void OnTransferRequest();
+
     void fitParentFrame();
     void createEditors();
     void closeEditors();
@@ -82,4 +109,11 @@ private:
     QComboBox* busyLockEditor_ = nullptr;
     QString portName_;
     bool editorsCreated_ = false;
+
+    quorl::ProgressDialog progress_{this};
+    quorl::TransferDirection direction_ = quorl::TransferDirection::Read;
+    quorl::ByteLink* transferLine_ = nullptr;
+    quorl::Pacer* transferPacer_ = nullptr;
+    bool transferRunning_ = false;
+    std::vector<std::function<void()>> afterTransfer_;
 };

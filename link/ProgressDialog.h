@@ -1,0 +1,87 @@
+#pragma once
+
+// The small modeless window in which every read and write of the radio is started, watched and
+// cancelled. The object lives as long as the view that owns it; its window is created anew for
+// each transfer and closed when the transfer ends, whatever the reason.
+//
+// Nothing goes to the radio until Start: Start posts the owner a kTransferRequest event and
+// stays disabled for the rest of the window's life. While a transfer runs, moving the window
+// or (with the guard armed) leaving it counts as an interruption that cancels the transfer.
+
+#include <QEvent>
+#include <QString>
+
+#include <memory>
+
+class QDialog;
+class QObject;
+class QWidget;
+
+namespace quorl {
+
+class ProgressDialog {
+public:
+    // Start asks the owner for a transfer with an event of this type, the number the request
+    // has always had as a window message.
+    static constexpr auto kTransferRequest = static_cast<QEvent::Type>(1029);
+
+    enum ControlId : int {
+        kIdStart = 1,
+        kIdCancel = 2,
+        kIdProgressBar = 1003,
+        kIdProgressLabel = 1004,
+        kIdStatusLine = 1005,
+    };
+
+    static const QString kInterruptedMessage;
+
+    explicit ProgressDialog(QObject* owner);
+    ~ProgressDialog();
+    ProgressDialog(const ProgressDialog&) = delete;
+    ProgressDialog& operator=(const ProgressDialog&) = delete;
+
+    // The caption of the next window to open; an open window keeps the one it opened with.
+    void setCaptionText(const QString& text) { captionText_ = text; }
+    const QString& captionText() const { return captionText_; }
+
+    // Creates a fresh window centred over `over` and shows it: empty bar, Start enabled, the
+    // cancel flag clear and the guard armed.
+    void open(const QWidget& over);
+    bool isOpen() const;
+    // The open window, or null.
+    QDialog* window() const;
+
+    // What a transfer uses.
+    void setStatusText(const QString& text);
+    // One step along the bar, never past its end; returns the new position.
+    int stepProgress();
+    void setProgressPosition(int position);
+    int progressPosition() const;
+    bool cancelRequested() const { return cancel_; }
+    void armGuard() { armed_ = true; }
+    void disarmGuard() { armed_ = false; }
+    bool guardArmed() const { return armed_; }
+    void closeWindow();
+
+    // Cancel, Escape or the close box: raises the cancel flag; before Start it also closes
+    // the window, after Start the running transfer closes it at its next pumping pass.
+    void cancel();
+
+private:
+    class Window;
+
+    void start();
+    void deactivated();
+    void moved();
+    void interrupt();
+    bool transferStarted() const;
+
+    QObject* owner_;
+    std::unique_ptr<Window> window_;
+    QString captionText_;
+    bool cancel_ = false;
+    bool armed_ = false;
+    bool interruptionShown_ = false;
+};
+
+} // namespace quorl

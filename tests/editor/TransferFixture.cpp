@@ -1,0 +1,100 @@
+#include "TransferFixture.h"
+
+#include "CMSFlexGrid.h"
+#include "ControlId.h"
+#include "ProgressDialog.h"
+
+#include <QDialog>
+#include <QFile>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTest>
+
+using namespace quorl;
+
+namespace {
+constexpr const char* kPortVariables[] = {"QUORL_COM1", "QUORL_COM2", "QUORL_COM3", "QUORL_COM4"};
+}
+
+TransferFixture::TransferFixture() {
+    resetImage(image);
+    frame.resize(800, 1100);
+    view = new CZolView(image, tones);
+    frame.setCentralWidget(view);
+    frame.show();
+    view->OnInitialUpdate();
+    // Ports nobody mapped lead nowhere, whatever this machine has.
+    for (const char* variable : kPortVariables)
+        qputenv(variable, "/nonexistent/quorl-port");
+    previousHook_ = ui::setMessageHook([this](const QString& text, ui::MessageButtons buttons) {
+        messages.push_back({text, buttons, view->progressDialog().guardArmed()});
+        ui::MessageAnswer answer = buttons == ui::MessageButtons::RetryCancel
+                                       ? ui::MessageAnswer::Cancel
+                                       : ui::MessageAnswer::Ok;
+        if (!answers.empty()) {
+            answer = answers.front();
+            answers.pop_front();
+        }
+        return answer;
+    });
+}
+
+TransferFixture::~TransferFixture() {
+    ui::setMessageHook(std::move(previousHook_));
+    for (const char* variable : kPortVariables)
+        qunsetenv(variable);
+}
+
+bool TransferFixture::startRadio(const QStringList& arguments, const char* portName) {
+    const QString terminal = radio.start(arguments);
+    if (terminal.isEmpty())
+        return false;
+    const QByteArray variable = QByteArray("QUORL_") + portName;
+    qputenv(variable.constData(), QFile::encodeName(terminal));
+    return true;
+}
+
+bool TransferFixture::runTransfer(int timeoutMs) {
+    QDialog* window = view->progressDialog().window();
+    if (!window || !QTest::qWaitForWindowActive(window))
+        return false;
+    QTest::mouseClick(dialogButton(ProgressDialog::kIdStart), Qt::LeftButton);
+    return QTest::qWaitFor([this] { return !view->progressDialog().isOpen(); }, timeoutMs);
+}
+
+QPushButton* TransferFixture::dialogButton(int id) const {
+    QDialog* window = view->progressDialog().window();
+    return window ? ui::findControl<QPushButton>(window, id) : nullptr;
+}
+
+void TransferFixture::atProgress(int position, std::function<void()> action) {
+    auto* bar = ui::findControl<QProgressBar>(view->progressDialog().window(),
+                                              ProgressDialog::kIdProgressBar);
+    QObject::connect(bar, &QProgressBar::valueChanged, bar, [bar, position, action](int value) {
+        if (value == position)
+            QMetaObject::invokeMethod(bar, action, Qt::QueuedConnection);
+    });
+}
+
+QStringList TransferFixture::tableTexts() const {
+    QStringList texts;
+    for (int row = 1; row <= kChannelCount; ++row)
+        for (int column = kColReceive; column < kChannelColumns; ++column)
+            texts.append(view->grid()->TextMatrix(row, column));
+    return texts;
+}
+
+QStringList TransferFixture::sheetTexts(const ChannelSheet& sheet) {
+    QStringList texts;
+    for (int row = 1; row <= kChannelCount; ++row)
+        for (int column = kColReceive; column < kChannelColumns; ++column)
+            texts.append(QString::fromLatin1(QByteArray::fromStdString(sheet.cell(row, column))));
+    return texts;
+}
+
+QStringList TransferFixture::messageTexts() const {
+    QStringList texts;
+    for (const ShownMessage& message : messages)
+        texts.append(message.text);
+    return texts;
+}

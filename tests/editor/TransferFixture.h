@@ -1,0 +1,69 @@
+#pragma once
+
+// A form view in a window of its own, ready to read and write a radio: the quorl-radio-sim
+// program on a pseudo-terminal behind a port name, or a simulated radio on a virtual-time line.
+// Message boxes are answered from a queue (OK; Cancel on Retry/Cancel once the queue is empty)
+// and noted with whether the progress dialog's interruption guard was armed at the time.
+
+#include "CZolView.h"
+#include "ChannelCodec.h"
+#include "MessageBox.h"
+#include "RadioImage.h"
+#include "RadioSimProcess.h"
+#include "ToneTable.h"
+#include "Trace.h"
+#include "VirtualClock.h"
+#include "VirtualPacer.h"
+
+#include <QMainWindow>
+#include <QStringList>
+
+#include <deque>
+#include <vector>
+
+class QPushButton;
+
+struct ShownMessage {
+    QString text;
+    quorl::ui::MessageButtons buttons;
+    bool guardArmed;
+};
+
+class TransferFixture {
+public:
+    TransferFixture();
+    ~TransferFixture();
+    TransferFixture(const TransferFixture&) = delete;
+    TransferFixture& operator=(const TransferFixture&) = delete;
+
+    // Starts quorl-radio-sim with these arguments and points the port name at its terminal;
+    // false when it did not start.
+    bool startRadio(const QStringList& arguments, const char* portName = "COM1");
+    // Transfers skip their pauses from now on.
+    void skipPauses() { view->setTransferLine(nullptr, &noPauses); }
+
+    // Presses Start in the open progress dialog and waits until the transfer has closed it.
+    bool runTransfer(int timeoutMs = 10000);
+    QPushButton* dialogButton(int id) const;
+    // Runs the action inside the transfer's pumping once the progress bar reaches the position.
+    void atProgress(int position, std::function<void()> action);
+
+    // The channel cells as the table shows them, and as a sheet would show them.
+    QStringList tableTexts() const;
+    static QStringList sheetTexts(const quorl::ChannelSheet& sheet);
+    QStringList messageTexts() const;
+
+    quorl::ToneTable tones;
+    quorl::RadioImage image{};
+    QMainWindow frame;
+    CZolView* view;
+    quorl::testkit::RadioSimProcess radio;
+    quorl::testkit::VirtualClock clock;
+    quorl::testkit::Trace trace;
+    quorl::testkit::VirtualPacer noPauses{clock, trace};
+    std::vector<ShownMessage> messages;
+    std::deque<quorl::ui::MessageAnswer> answers;
+
+private:
+    quorl::ui::MessageHook previousHook_;
+};

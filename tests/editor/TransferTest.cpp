@@ -1,0 +1,334 @@
+// Reading and writing the radio from the form view: Read From Radio or Write To Radio, then
+// Start in the progress dialog. The quorl-radio-sim program plays the radio on a
+// pseudo-terminal behind the real serial port, with the pauses skipped; failures that take
+// whole seconds of time-outs run on a virtual-time line instead.
+
+#include "TransferFixture.h"
+
+#include "ByteLink.h"
+#include "CMSFlexGrid.h"
+#include "ChannelFile.h"
+#include "DefaultMemory.h"
+#include "ProgressDialog.h"
+#include "Pty.h"
+#include "SerialPort.h"
+#include "SettingsCodec.h"
+#include "SettingsPanel.h"
+#include "SimRadio.h"
+#include "SimulatedLink.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QMessageBox>
+#include <QProcess>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <poll.h>
+
+#include <iostream>
+#include <random>
+
+using namespace quorl;
+
+namespace {
+
+const QString kCommunicationError =
+    QStringLiteral("Communication Error，Please check all the connections and the radio power");
+
+// A channel as the user would type it into the table.
+const QStringList kEditedChannel{"446.00625", "446.00625", "OFF", "67.0",
+                                 "Yes",       "High",      "No",  "PMR1"};
+
+bool portIsFree(const QString& portName = QStringLiteral("COM1")) {
+    SerialPort probe;
+    return probe.open(portName, kCloneTimeouts);
+}
+
+void typeChannel(CMSFlexGrid* grid, int row, const QStringList& cells) {
+    for (int i = 0; i < cells.size(); ++i)
+        grid->SetTextMatrix(row, kColReceive + i, cells[i]);
+}
+
+QStringList channelTexts(const ChannelSheet& sheet, int row) {
+    QStringList texts;
+    for (int column = kColReceive; column < kChannelColumns; ++column)
+        texts.append(QString::fromLatin1(QByteArray::fromStdString(sheet.cell(row, column))));
+    return texts;
+}
+
+RadioImage randomMemory() {
+    std::mt19937 generator(7);
+    RadioImage memory;
+    for (auto& byte : memory)
+        byte = static_cast<std::uint8_t>(generator());
+    return memory;
+}
+
+bool isReadRequest(const std::vector<std::uint8_t>& bytes) {
+    return bytes.size() == 4 && bytes[0] == 0x52;
+}
+
+// Another program that holds COM1, until its standard input closes.
+int holdPort() {
+    SerialPort port;
+    if (!port.open(QStringLiteral("COM1"), kCloneTimeouts))
+        return 1;
+    std::cout << "held" << std::endl;
+    std::string line;
+    while (std::getline(std::cin, line)) {
+    }
+    return 0;
+}
+
+} // namespace
+
+class TransferTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<TransferFixture> f;
+
+    // A simulated radio on a virtual-time line instead of the serial port.
+    struct VirtualRadio {
+        VirtualRadio(TransferFixture& fixture, std::vector<SimFault> faults)
+            : radio(defaultSimMemory()), line(radio, fixture.clock, fixture.trace) {
+            radio.setFaults(std::move(faults));
+            fixture.view->setTransferLine(&line, &fixture.noPauses);
+        }
+        SimRadio radio;
+        testkit::SimulatedLink line;
+    };
+
+private slots:
+    void init() { f = std::make_unique<TransferFixture>(); }
+    void cleanup() { f.reset(); }
+
+    void readFillsTheTableFromTheRadio_data() {
+        QTest::addColumn<QString>("port");
+        QTest::newRow("COM1") << "COM1";
+        QTest::newRow("COM3 chosen") << "COM3";
+    }
+    void readFillsTheTableFromTheRadio() {
+        QFETCH(QString, port);
+        QVERIFY(f->startRadio({"--delay", "0"}, port.toLatin1().constData()));
+        f->skipPauses();
+        f->view->setPortName(port);
+        for (std::size_t at = 0x1FF8; at < kImageSize; ++at)
+            f->image[at] = static_cast<std::uint8_t>(at);
+        const RadioImage before = f->image;
+
+        f->view->OnReadFromRadio();
+        QCOMPARE(f->view->progressDialog().window()->windowTitle(), "Reading Data Progress");
+        QVERIFY(f->runTransfer());
+
+        const RadioImage radio = defaultSimMemory();
+        QVERIFY(std::equal(radio.begin(), radio.begin() + 0x1FF8, f->image.begin()));
+        // The read stops short of the last eight bytes.
+        QVERIFY(std::equal(before.begin() + 0x1FF8, before.end(), f->image.begin() + 0x1FF8));
+        QCOMPARE(f->tableTexts(), TransferFixture::sheetTexts(decodeChannels(radio)));
+        QVERIFY(f->view->settingsPanel()->state() == decodeSettings(radio));
+        QVERIFY(f->messages.empty());
+        QVERIFY(portIsFree(port));
+        QVERIFY(f->radio.stop());
+    }
+
+    void writeSendsTheEditedTable() {
+        QTemporaryDir dir;
+        const QString saved = dir.filePath(QStringLiteral("radio.sin"));
+        QVERIFY(f->startRadio({"--delay", "0", "--save", saved}));
+        f->skipPauses();
+        typeChannel(f->view->grid(), 12, kEditedChannel);
+
+        f->view->OnWriteToRadio();
+        QCOMPARE(f->view->progressDialog().window()->windowTitle(), "Writing Data Progress");
+        QVERIFY(f->runTransfer());
+        QVERIFY(f->messages.empty());
+        QVERIFY(f->radio.stop());
+
+        RadioImage written{};
+        QVERIFY(loadChannelFile(saved.toStdString(), written).ok);
+        QVERIFY(std::equal(f->image.begin(), f->image.begin() + 0x1FE8, written.begin()));
+        QCOMPARE(channelTexts(decodeChannels(written), 12), kEditedChannel);
+        // The last 24 bytes are never sent.
+        const RadioImage radio = defaultSimMemory();
+        QVERIFY(std::equal(radio.begin() + 0x1FE8, radio.end(), written.begin() + 0x1FE8));
+    }
+
+    void portHeldByAnotherProgram() {
+        Pty pty;
+        QVERIFY(pty.isOpen());
+        qputenv("QUORL_COM1", QByteArray::fromStdString(pty.slavePath()));
+        QProcess holder;
+        holder.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        holder.start(QCoreApplication::applicationFilePath(), {"--hold-port"});
+        QVERIFY(holder.waitForReadyRead(5000));
+        QCOMPARE(holder.readLine().trimmed(), "held");
+
+        f->view->OnReadFromRadio();
+        QVERIFY(f->runTransfer());
+        QCOMPARE(f->messageTexts(), QStringList{kPortOpenFailedMessage});
+        // Nothing went down the line, and the other program still has it to itself.
+        pollfd line{pty.master(), POLLIN, 0};
+        QCOMPARE(::poll(&line, 1, 100), 0);
+        QVERIFY(!portIsFree());
+
+        holder.closeWriteChannel();
+        QVERIFY(holder.waitForFinished(5000));
+        QCOMPARE(holder.exitCode(), 0);
+        QVERIFY(portIsFree());
+    }
+
+    void silentRadioOffersRetryAfterFifteenAttempts() {
+        VirtualRadio radio(*f, {SimFaultKind::Silent});
+        f->answers = {ui::MessageAnswer::Retry}; // then Cancel
+        const QStringList table = f->tableTexts();
+
+        f->view->OnReadFromRadio();
+        QVERIFY(f->runTransfer());
+
+        QCOMPARE(f->messageTexts(), (QStringList{kCommunicationError, kCommunicationError}));
+        for (const ShownMessage& message : f->messages) {
+            QVERIFY(message.buttons == ui::MessageButtons::RetryCancel);
+            QVERIFY(!message.guardArmed);
+        }
+        // Two series of fifteen handshakes, each given up after two silent reads; Retry keeps
+        // the port open.
+        const auto& writes = radio.line.writes();
+        QCOMPARE(std::count(writes.begin(), writes.end(), std::vector<std::uint8_t>{0x02}), 30);
+        QVERIFY(f->clock.elapsedMs() >= 30 * 2 * 590);
+        QCOMPARE(radio.line.openCount(), 1);
+        QVERIFY(!radio.line.isOpen());
+        QCOMPARE(f->tableTexts(), table);
+    }
+
+    void cancelDuringAReadKeepsTheTable() {
+        QTemporaryDir dir;
+        const QString served = dir.filePath(QStringLiteral("served.sin"));
+        const RadioImage radio = randomMemory();
+        QVERIFY(saveChannelFile(served.toStdString(), radio).ok);
+        QVERIFY(f->startRadio({"--delay", "0", "--image", served}));
+        f->skipPauses();
+        const RadioImage before = f->image;
+        const QStringList table = f->tableTexts();
+
+        f->view->OnReadFromRadio();
+        f->atProgress(100, [this] {
+            QTest::mouseClick(f->dialogButton(ProgressDialog::kIdCancel), Qt::LeftButton);
+        });
+        QVERIFY(f->runTransfer());
+
+        QVERIFY(f->messages.empty());
+        QCOMPARE(f->tableTexts(), table);
+        // A hundred blocks arrived before the Cancel was seen; the rest is as it was.
+        QVERIFY(std::equal(radio.begin(), radio.begin() + 0x320, f->image.begin()));
+        QVERIFY(std::equal(before.begin() + 0x320, before.end(), f->image.begin() + 0x320));
+        QVERIFY(portIsFree());
+    }
+
+    void interruptionEndsTheTransferWithOneMessage_data() {
+        QTest::addColumn<bool>("move");
+        QTest::newRow("dragging the dialog") << true;
+        QTest::newRow("clicking the main window") << false;
+    }
+    void interruptionEndsTheTransferWithOneMessage() {
+        QFETCH(bool, move);
+        QVERIFY(f->startRadio({"--delay", "0"}));
+        f->skipPauses();
+        const QStringList table = f->tableTexts();
+
+        f->view->OnReadFromRadio();
+        QDialog* window = f->view->progressDialog().window();
+        f->atProgress(50, [this, window, move] {
+            if (move)
+                window->move(window->pos() + QPoint(40, 30));
+            else
+                f->frame.activateWindow();
+        });
+        QVERIFY(f->runTransfer());
+
+        QCOMPARE(f->messageTexts(), QStringList{ProgressDialog::kInterruptedMessage});
+        QCOMPARE(f->tableTexts(), table);
+        QVERIFY(portIsFree());
+    }
+
+    // Real message boxes take the activation from the dialog; that is no interruption.
+    void ownMessageBoxesAreNoInterruption() {
+        ui::setMessageHook({});
+        VirtualRadio radio(*f, {SimFaultKind::NoGoAheadAnswer});
+        QStringList seen;
+        QTimer answerer;
+        QObject::connect(&answerer, &QTimer::timeout, &answerer, [&seen] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box || !box->isActiveWindow())
+                return;
+            seen.append(box->text());
+            QAbstractButton* retry = box->button(QMessageBox::Retry);
+            (seen.size() == 1 && retry ? retry : box->escapeButton())->click();
+        });
+        answerer.start(20);
+
+        f->view->OnReadFromRadio();
+        QVERIFY(f->runTransfer());
+        QCOMPARE(seen, (QStringList{kCommunicationError, kCommunicationError}));
+    }
+
+    void writeChosenWhileReadWaitsRunsAWrite() {
+        VirtualRadio radio(*f, {});
+        typeChannel(f->view->grid(), 1, kEditedChannel);
+
+        f->view->OnReadFromRadio();
+        QDialog* window = f->view->progressDialog().window();
+        f->view->OnWriteToRadio();
+        QCOMPARE(f->view->progressDialog().window(), window);
+        QCOMPARE(window->windowTitle(), "Reading Data Progress");
+        QCOMPARE(f->view->progressDialog().captionText(), "Writing Data Progress");
+        QVERIFY(f->runTransfer());
+
+        QVERIFY(f->messages.empty());
+        const auto& writes = radio.line.writes();
+        QVERIFY(std::none_of(writes.begin(), writes.end(), isReadRequest));
+        QVERIFY(
+            std::equal(f->image.begin(), f->image.begin() + 0x1FE8, radio.radio.memory().begin()));
+        QCOMPARE(channelTexts(decodeChannels(radio.radio.memory()), 1), kEditedChannel);
+    }
+
+    // What closes the window or replaces the document waits until the port is closed.
+    void jobsHeldBackUntilTheTransferHasEnded() {
+        QVERIFY(f->startRadio({"--delay", "0"}));
+        f->skipPauses();
+        const QStringList table = f->tableTexts();
+        int ran = 0;
+        bool portFreeThen = false;
+        bool dialogOpenThen = true;
+
+        f->view->OnReadFromRadio();
+        f->atProgress(10, [&] {
+            f->view->runAfterTransfer([&] {
+                ++ran;
+                portFreeThen = portIsFree();
+                dialogOpenThen = f->view->progressDialog().isOpen();
+            });
+        });
+        QVERIFY(f->runTransfer());
+        QTRY_COMPARE(ran, 1);
+        QVERIFY(portFreeThen);
+        QVERIFY(!dialogOpenThen);
+        QVERIFY(f->messages.empty());
+        QCOMPARE(f->tableTexts(), table);
+    }
+};
+
+int main(int argc, char* argv[]) {
+    if (argc > 1 && qstrcmp(argv[1], "--hold-port") == 0) {
+        QCoreApplication application(argc, argv);
+        return holdPort();
+    }
+    QApplication application(argc, argv);
+    TransferTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "TransferTest.moc"
