@@ -45,7 +45,6 @@ bool TransferPump::eventFilter(QObject* watched, QEvent* event) {
         event->accept();
         return true;
     case QEvent::KeyPress:
-    case QEvent::KeyRelease:
         return isDialogKey(static_cast<QKeyEvent*>(event)->key());
     default:
         return false;

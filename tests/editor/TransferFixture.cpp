@@ -6,9 +6,12 @@
 
 #include <QDialog>
 #include <QFile>
+#include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTest>
+
+#include <set>
 
 using namespace quorl;
 
@@ -87,8 +90,19 @@ QStringList TransferFixture::tableTexts() const {
 QStringList TransferFixture::sheetTexts(const ChannelSheet& sheet) {
     QStringList texts;
     for (int row = 1; row <= kChannelCount; ++row)
-        for (int column = kColReceive; column < kChannelColumns; ++column)
-            texts.append(QString::fromLatin1(QByteArray::fromStdString(sheet.cell(row, column))));
+        texts += channelTexts(sheet, row);
+    return texts;
+}
+
+void TransferFixture::typeChannel(int row, const QStringList& cells) {
+    for (int i = 0; i < cells.size(); ++i)
+        view->grid()->SetTextMatrix(row, kColReceive + i, cells[i]);
+}
+
+QStringList TransferFixture::channelTexts(const ChannelSheet& sheet, int row) {
+    QStringList texts;
+    for (int column = kColReceive; column < kChannelColumns; ++column)
+        texts.append(QString::fromLatin1(QByteArray::fromStdString(sheet.cell(row, column))));
     return texts;
 }
 
@@ -97,4 +111,42 @@ QStringList TransferFixture::messageTexts() const {
     for (const ShownMessage& message : messages)
         texts.append(message.text);
     return texts;
+}
+
+PaintWatcher::PaintWatcher(const QDialog* window)
+    : status_(ui::findControl<QLabel>(window, ProgressDialog::kIdStatusLine)),
+      bar_(ui::findControl<QProgressBar>(window, ProgressDialog::kIdProgressBar)) {
+    status_->installEventFilter(this);
+    bar_->installEventFilter(this);
+}
+
+bool PaintWatcher::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Paint) {
+        if (watched == status_)
+            statusTexts.append(status_->text());
+        else if (watched == bar_)
+            barPositions.append(bar_->value());
+    }
+    return false;
+}
+
+int PaintWatcher::statusPositionsPainted() const {
+    std::set<int> positions;
+    for (const QString& text : statusTexts) {
+        bool number = false;
+        const int position = text.toInt(&number);
+        if (number && position > 0)
+            positions.insert(position);
+    }
+    return static_cast<int>(positions.size());
+}
+
+int PaintWatcher::largestBarStep() const {
+    int last = 0;
+    int largest = 0;
+    for (int position : barPositions) {
+        largest = std::max(largest, position - last);
+        last = position;
+    }
+    return largest;
 }

@@ -21,7 +21,31 @@
 #include <deque>
 #include <vector>
 
+class QDialog;
+class QLabel;
+class QProgressBar;
 class QPushButton;
+
+// Notes what the progress dialog's status line and bar showed each time they were painted.
+class PaintWatcher : public QObject {
+public:
+    explicit PaintWatcher(const QDialog* window);
+
+    QStringList statusTexts; // one entry per paint of the status line
+    QList<int> barPositions; // one entry per paint of the bar
+    // How many progress positions the status line painted.
+    int statusPositionsPainted() const;
+    // The most the bar moved between two of its paints, counted from 0. The bar repaints when
+    // its drawing changes, not at every position.
+    int largestBarStep() const;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QLabel* status_;
+    QProgressBar* bar_;
+};
 
 struct ShownMessage {
     QString text;
@@ -51,6 +75,9 @@ public:
     // The channel cells as the table shows them, and as a sheet would show them.
     QStringList tableTexts() const;
     static QStringList sheetTexts(const quorl::ChannelSheet& sheet);
+    // One channel's cells, as the user would type them and as a sheet holds them.
+    void typeChannel(int row, const QStringList& cells);
+    static QStringList channelTexts(const quorl::ChannelSheet& sheet, int row);
     QStringList messageTexts() const;
 
     quorl::ToneTable tones;

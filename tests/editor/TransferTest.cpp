@@ -47,18 +47,6 @@ bool portIsFree(const QString& portName = QStringLiteral("COM1")) {
     return probe.open(portName, kCloneTimeouts);
 }
 
-void typeChannel(CMSFlexGrid* grid, int row, const QStringList& cells) {
-    for (int i = 0; i < cells.size(); ++i)
-        grid->SetTextMatrix(row, kColReceive + i, cells[i]);
-}
-
-QStringList channelTexts(const ChannelSheet& sheet, int row) {
-    QStringList texts;
-    for (int column = kColReceive; column < kChannelColumns; ++column)
-        texts.append(QString::fromLatin1(QByteArray::fromStdString(sheet.cell(row, column))));
-    return texts;
-}
-
 RadioImage randomMemory() {
     std::mt19937 generator(7);
     RadioImage memory;
@@ -140,7 +128,7 @@ private slots:
         const QString saved = dir.filePath(QStringLiteral("radio.sin"));
         QVERIFY(f->startRadio({"--delay", "0", "--save", saved}));
         f->skipPauses();
-        typeChannel(f->view->grid(), 12, kEditedChannel);
+        f->typeChannel(12, kEditedChannel);
 
         f->view->OnWriteToRadio();
         QCOMPARE(f->view->progressDialog().window()->windowTitle(), "Writing Data Progress");
@@ -151,7 +139,7 @@ private slots:
         RadioImage written{};
         QVERIFY(loadChannelFile(saved.toStdString(), written).ok);
         QVERIFY(std::equal(f->image.begin(), f->image.begin() + 0x1FE8, written.begin()));
-        QCOMPARE(channelTexts(decodeChannels(written), 12), kEditedChannel);
+        QCOMPARE(TransferFixture::channelTexts(decodeChannels(written), 12), kEditedChannel);
         // The last 24 bytes are never sent.
         const RadioImage radio = defaultSimMemory();
         QVERIFY(std::equal(radio.begin() + 0x1FE8, radio.end(), written.begin() + 0x1FE8));
@@ -277,7 +265,7 @@ private slots:
 
     void writeChosenWhileReadWaitsRunsAWrite() {
         VirtualRadio radio(*f, {});
-        typeChannel(f->view->grid(), 1, kEditedChannel);
+        f->typeChannel(1, kEditedChannel);
 
         f->view->OnReadFromRadio();
         QDialog* window = f->view->progressDialog().window();
@@ -292,7 +280,8 @@ private slots:
         QVERIFY(std::none_of(writes.begin(), writes.end(), isReadRequest));
         QVERIFY(
             std::equal(f->image.begin(), f->image.begin() + 0x1FE8, radio.radio.memory().begin()));
-        QCOMPARE(channelTexts(decodeChannels(radio.radio.memory()), 1), kEditedChannel);
+        QCOMPARE(TransferFixture::channelTexts(decodeChannels(radio.radio.memory()), 1),
+                 kEditedChannel);
     }
 
     // What closes the window or replaces the document waits until the port is closed.
