@@ -122,6 +122,8 @@ void CMainFrame::createStatusBar() {
 void CMainFrame::setView(CZolView* view) {
     view_ = view;
     setCentralWidget(view);
+    // The form's hints take the message pane while the pointer moves over it.
+    connect(view, &CZolView::statusHint, messagePane_, &QLabel::setText);
     updateCommandStates();
 }
 

@@ -14,6 +14,8 @@
 
 namespace {
 
+constexpr quint16 kDeleteCharacter = 127;
+
 // Alignment values 0..8: left, centre, right, each top, centre, bottom.
 Qt::Alignment toQtAlignment(short alignment) {
     static constexpr std::array<Qt::Alignment::Int, 3> kHorizontal{Qt::AlignLeft, Qt::AlignHCenter,
@@ -97,6 +99,9 @@ protected:
         bool printable = false;
         for (QChar ch : text) {
             quint16 code = ch.unicode();
+            // Delete arrives as the character 127 here; it is a key, not something typed.
+            if (code == kDeleteCharacter)
+                continue;
             printable = printable || code >= 32;
             emit grid_->KeyPress(&code);
         }

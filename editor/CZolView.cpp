@@ -23,8 +23,6 @@ constexpr std::array<const char*, CZolView::kChannelTableCols> kHeadings{
     "CH",   "Receive(MHz)", "Transmit(MHz)", "Rx Tone", "Tx Tone",
     "Scan", "Tx Power",     "BusyLock",      "Name"};
 
-constexpr int kNameEditorLimit = 6;
-
 QFont formFont() {
     return QFont(QStringLiteral("Times New Roman"), 8);
 }
@@ -71,6 +69,7 @@ CZolView::CZolView(quorl::RadioImage& image, const quorl::ToneTable& tones, QWid
     grid_->setGeometry(units_.rect(17, 106, 435, 179));
 
     setWidget(form);
+    connectCellEditing();
 }
 
 CZolView::~CZolView() = default;
@@ -123,6 +122,7 @@ void CZolView::createEditors() {
     for (const std::string& tone : tones_.entries())
         tones.append(fromBytes(tone));
     toneEditor_->addItems(tones);
+    connectEditors();
 }
 
 // Widths derive from the grid's default width W: the channel number takes 0.4 W, the two
