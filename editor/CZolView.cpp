@@ -87,6 +87,9 @@ void CZolView::OnInitialUpdate() {
     for (int r = 1; r < kChannelTableRows; ++r)
         grid_->SetTextMatrix(r, 0, QString::number(r));
     DecodeImage();
+    // The current cell stays where it was but may hold something new: a choice left in a
+    // closed list must not be written into the new document by the next click there.
+    LoadEditorFromCell();
 }
 
 // The frame gives up whatever room the form does not need, and never grows.

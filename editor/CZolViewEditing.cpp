@@ -342,11 +342,6 @@ bool CZolView::PreTranslateMessage(QObject* receiver, QKeyEvent* event) {
     QWidget* focus = formControl(receiver);
     if (!focus || !editorsCreated_)
         return false;
-    if (auto* list = qobject_cast<QComboBox*>(focus))
-        list->hidePopup();
-    // The tone list's text field counts as the tone list.
-    if (toneEditor_->isAncestorOf(focus))
-        focus = toneEditor_;
     if (const int handOn = CommitOnEnter(focus)) {
         QKeyEvent replaced(QEvent::KeyPress, handOn, event->modifiers());
         QCoreApplication::sendEvent(focus, &replaced);
