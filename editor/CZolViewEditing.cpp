@@ -62,11 +62,6 @@ void writeRow(CMSFlexGrid& grid, int row, const ChannelRow& cells) {
             grid.SetTextMatrix(row, c, fromBytes(cells[c]));
 }
 
-bool rowHasFrequency(const CMSFlexGrid& grid, int row) {
-    return !grid.TextMatrix(row, kColReceive).isEmpty() ||
-           !grid.TextMatrix(row, kColTransmit).isEmpty();
-}
-
 std::vector<std::string> listEntries(const QComboBox& list) {
     std::vector<std::string> entries;
     entries.reserve(static_cast<std::size_t>(list.count()));
@@ -148,9 +143,10 @@ void CZolView::ShowCellEditor(quint16 key) {
     const bool printable = key >= kFirstPrintable;
     const QString keyText = printable ? QString(QChar(key)) : QString();
 
-    QString typed;
+    QString typed; // what the edit box shows over an empty cell
     if (printable) {
-        typed = list ? list->currentText() : field->text();
+        if (field)
+            typed = field->text();
         if (key >= '0' && key <= '9')
             typed += keyText;
         else
@@ -223,7 +219,8 @@ void CZolView::CommitCellEdit() {
         return;
 
     if (editor == toneEditor_) {
-        grid_->SetTextMatrix(r, c, rowHasFrequency(*grid_, r) ? selectedTone() : QString());
+        grid_->SetTextMatrix(r, c,
+                             rowHasFrequency(readRow(*grid_, r)) ? selectedTone() : QString());
     } else if (editor == nameEditor_) {
         grid_->SetTextMatrix(r, c, nameEditor_->text());
     } else if (auto* list = qobject_cast<QComboBox*>(editor)) {
@@ -243,7 +240,7 @@ QString CZolView::selectedTone() const {
 
 void CZolView::commitListEditor(QComboBox* editor, bool emptyWithoutFrequency) {
     const int r = grid_->Row();
-    if (rowHasFrequency(*grid_, r))
+    if (rowHasFrequency(readRow(*grid_, r)))
         grid_->SetText(editor->currentText());
     else if (emptyWithoutFrequency)
         grid_->SetText(QString());
@@ -286,7 +283,7 @@ int CZolView::CommitOnEnter(QWidget* focus) {
         closeEditor(list);
         walkToColumn(c + 1);
     } else if (focus == nameEditor_) {
-        if (rowHasFrequency(*grid_, r))
+        if (rowHasFrequency(readRow(*grid_, r)))
             grid_->SetText(nameEditor_->text());
         closeEditor(nameEditor_);
         if (r < kChannelCount) {
@@ -295,11 +292,11 @@ int CZolView::CommitOnEnter(QWidget* focus) {
             ShowCellEditor(kEnterWalk);
         }
     } else if (focus == grid_ || (grid_->isAncestorOf(focus) && !isEditor(focus))) {
-        // Typing never reaches Tx Power, and neither does Enter: it leaves the table.
+        // On the grid Enter moves one cell to the right; at Tx Power it leaves the table.
         return c == kColTxPower ? Qt::Key_Tab : Qt::Key_Right;
     } else if (!toneEditor_->isHidden()) {
         const QString tone =
-            rowHasFrequency(*grid_, r)
+            rowHasFrequency(readRow(*grid_, r))
                 ? fromBytes(resolveToneText(tones_, toBytes(toneEditor_->currentText())))
                 : QString();
         grid_->SetText(tone);
