@@ -1,12 +1,14 @@
 // Start-up to the first shown main window, the program against a minimal Qt Widgets window,
 // each a fresh process: the benchmark starts itself as the child that shows the window and
 // says so on its output once the window is exposed. The time runs from starting the process
-// to that line; the child's exit is not counted.
+// to that line; the child's exit is not counted. A third child shows a minimal window with
+// one line of text, which is what starting the font system costs.
 
 #include "CMainFrame.h"
 #include "CZolApp.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QMainWindow>
 #include <QProcess>
 #include <QStandardPaths>
@@ -20,6 +22,7 @@
 namespace {
 
 constexpr char kMinimalChild[] = "--child-minimal";
+constexpr char kTextChild[] = "--child-text";
 constexpr char kQuorlChild[] = "--child-quorl";
 
 std::string selfPath;
@@ -32,14 +35,16 @@ int reportShown(QWidget* window) {
     return 0;
 }
 
-int runChild(int argc, char* argv[], bool quorl) {
+int runChild(int argc, char* argv[], const char* mode) {
     QStandardPaths::setTestModeEnabled(true);
     QApplication application(argc, argv);
-    if (quorl) {
+    if (!std::strcmp(mode, kQuorlChild)) {
         CZolApp theApp;
         return theApp.InitInstance({}) ? reportShown(theApp.mainFrame()) : 1;
     }
     QMainWindow window;
+    if (!std::strcmp(mode, kTextChild))
+        window.setCentralWidget(new QLabel(QStringLiteral("For Help，Please Press F1")));
     window.show();
     return reportShown(&window);
 }
@@ -62,18 +67,23 @@ void startChild(benchmark::State& state, const char* mode) {
 void MinimalQtWindow(benchmark::State& state) {
     startChild(state, kMinimalChild);
 }
+void MinimalQtWindowWithText(benchmark::State& state) {
+    startChild(state, kTextChild);
+}
 void QuorlMainWindow(benchmark::State& state) {
     startChild(state, kQuorlChild);
 }
 
 BENCHMARK(MinimalQtWindow)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(20);
+BENCHMARK(MinimalQtWindowWithText)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(20);
 BENCHMARK(QuorlMainWindow)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(20);
 
 } // namespace
 
 int main(int argc, char* argv[]) {
-    if (argc > 1 && (!std::strcmp(argv[1], kMinimalChild) || !std::strcmp(argv[1], kQuorlChild)))
-        return runChild(argc, argv, !std::strcmp(argv[1], kQuorlChild));
+    for (const char* mode : {kMinimalChild, kTextChild, kQuorlChild})
+        if (argc > 1 && !std::strcmp(argv[1], mode))
+            return runChild(argc, argv, mode);
     // Without a display the children draw offscreen.
     if (!qEnvironmentVariableIsSet("DISPLAY") && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
