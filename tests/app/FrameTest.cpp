@@ -228,6 +228,7 @@ void FrameTest::portStartsOnCom1AndFollowsTheMenu() {
     // Choose COM3 by its mnemonic letter.
     QTest::keyClick(ports, Qt::Key_S);
     QCOMPARE(app->view()->portName(), "COM3");
+    QCOMPARE(checkedPorts(frame), QStringList{"COM3"});
     QVERIFY(openMenu(frame, "P&ort"));
     QCOMPARE(checkedPorts(frame), QStringList{"COM3"});
 
