@@ -1,0 +1,277 @@
+#include "CloneProtocol.h"
+
+#include <algorithm>
+#include <array>
+
+namespace quorl {
+
+namespace {
+
+// Wakes the radio: 0x02 and "PROGRA", each byte written on its own.
+constexpr std::array<std::uint8_t, 7> kHandshake{0x02, 0x50, 0x52, 0x4F, 0x47, 0x52, 0x41};
+constexpr std::uint8_t kAck = 0x06;
+constexpr std::uint8_t kModeSelect = 0x4D; // "M", followed by 0x02
+constexpr std::uint8_t kModeSelectEnd = 0x02;
+constexpr std::uint8_t kReadCommand = 0x52;  // "R"
+constexpr std::uint8_t kWriteCommand = 0x57; // "W"
+
+// The radio answers the handshake with 8 bytes we do not need.
+constexpr std::size_t kIdentLength = 8;
+// A read reply is a 4-byte header we do not need, then the 8 data bytes. Ten bytes are enough
+// to go on with; positions that did not arrive keep what the image held.
+constexpr std::size_t kReplyLength = 12;
+constexpr std::size_t kReplyHeader = 4;
+constexpr std::size_t kShortestReply = 10;
+
+// Pumping passes and pauses in milliseconds; the radio is paced by them.
+constexpr int kHandshakePumps = 7;
+constexpr int kGoAheadPumps = 601;
+constexpr int kReadBlockPumps = 199;
+constexpr int kWriteBlockPumps = 201;
+constexpr int kBytePause = 1;
+constexpr int kAttemptPause = 2;
+constexpr int kBeforeReadAckPause = 15;
+constexpr int kAfterReadBlockPause = 5;
+constexpr int kWriteBlockPause = 1;
+
+const QString kDetectingText =
+    QStringLiteral("Now are detecting Communication Port,Please wait...");
+const QString kWaitingText = QStringLiteral("Waiting the response from radio....");
+const QString kSendOrderText = QStringLiteral(" Error in the Send Order");
+const QString kCommunicationErrorText =
+    QStringLiteral("Communication Error，Please check all the connections and the radio power");
+const QString kShortReplyText = QStringLiteral("not received enough  byte");
+const QString kReadAckText = QStringLiteral("Error had happen,please try again");
+const QString kWriteAckText =
+    QStringLiteral(" Program Interrupt，Please reset the radio and try again");
+
+std::array<std::uint8_t, 4> blockHeader(std::uint8_t command, std::uint16_t address) {
+    return {command, static_cast<std::uint8_t>(address >> 8),
+            static_cast<std::uint8_t>(address & 0xFF), CloneProtocol::kBlockSize};
+}
+
+QString hex(std::uint16_t address) {
+    return QStringLiteral("0x%1").arg(address, 4, 16, QLatin1Char('0'));
+}
+
+// Closes the port on every way out of the scope.
+class PortCloser {
+public:
+    explicit PortCloser(ByteLink& link) : link_(link) {}
+    ~PortCloser() { link_.close(); }
+    PortCloser(const PortCloser&) = delete;
+    PortCloser& operator=(const PortCloser&) = delete;
+
+private:
+    ByteLink& link_;
+};
+
+} // namespace
+
+CloneProtocol::CloneProtocol(ByteLink& link, Pacer& pacer, TransferUi& ui)
+    : link_(link), pacer_(pacer), ui_(ui) {}
+
+TransferResult CloneProtocol::run(TransferDirection direction, const QString& portName,
+                                  RadioImage& image) {
+    if (direction == TransferDirection::Write)
+        ui_.encodeImage();
+    if (!link_.open(portName, kCloneTimeouts)) {
+        tell(QString::fromUtf8(kPortOpenFailedMessage));
+        ui_.closeDialog();
+        return {TransferOutcome::PortNotOpened, 0, QStringLiteral("cannot open ") + portName};
+    }
+    TransferResult result;
+    {
+        const PortCloser closer(link_);
+        result = session(direction, image);
+    }
+    finish(direction, result);
+    return result;
+}
+
+TransferResult CloneProtocol::session(TransferDirection direction, RadioImage& image) {
+    ui_.setStatusText(kDetectingText);
+    for (;;) {
+        QString cause;
+        switch (handshakeSeries(cause)) {
+        case Contact::Cancelled:
+            return {TransferOutcome::Cancelled, 0, cause};
+        case Contact::Established:
+            if (direction == TransferDirection::Read)
+                return readBlocks(image);
+            return writeBlocks(image);
+        case Contact::Failed:
+            if (tell(kCommunicationErrorText, MessageButtons::RetryCancel) != MessageAnswer::Retry)
+                return {TransferOutcome::CommunicationError, 0, cause};
+            ui_.armGuard();
+            break;
+        }
+    }
+}
+
+void CloneProtocol::finish(TransferDirection direction, const TransferResult& result) {
+    if (result.outcome != TransferOutcome::Completed) {
+        ui_.closeDialog();
+        return;
+    }
+    if (direction == TransferDirection::Read) {
+        ui_.disarmGuard();
+        ui_.setProgressPosition(kProgressMaximum);
+        ui_.closeDialog();
+        ui_.decodeImage();
+    } else {
+        ui_.setProgressPosition(kProgressMaximum);
+        ui_.disarmGuard();
+        ui_.closeDialog();
+    }
+}
+
+CloneProtocol::Contact CloneProtocol::handshakeSeries(QString& cause) {
+    for (int attempt = 1; attempt <= kHandshakeAttempts; ++attempt) {
+        if (!pump(kHandshakePumps, kBytePause))
+            return Contact::Cancelled;
+        ui_.setStatusText(kWaitingText);
+        link_.purge(PurgeMode::AbortAndClear);
+        for (const std::uint8_t byte : kHandshake) {
+            pacer_.pause(kBytePause);
+            send({&byte, 1});
+        }
+        // The radio may clear its throat first: one more byte is allowed, unless the line died.
+        Ack ack = readAck();
+        if (ack == Ack::Missing)
+            ack = readAck();
+        if (ack == Ack::Received)
+            return goAhead(cause);
+        pacer_.pause(kAttemptPause);
+    }
+    cause = QStringLiteral("no answer to %1 handshakes").arg(kHandshakeAttempts);
+    return Contact::Failed;
+}
+
+CloneProtocol::Contact CloneProtocol::goAhead(QString& cause) {
+    pacer_.pause(kBytePause);
+    send({&kModeSelect, 1});
+    pacer_.pause(kBytePause);
+    send({&kModeSelectEnd, 1});
+
+    std::array<std::uint8_t, kIdentLength> ident{};
+    if (!link_.read(ident).ok) {
+        cause = QStringLiteral("device error while reading the radio's answer to the handshake");
+        return Contact::Failed;
+    }
+
+    bool written = false;
+    for (int tries = 0; !written && tries < kGoAheadTries; ++tries) {
+        link_.purge(PurgeMode::Clear);
+        written = link_.write({&kAck, 1}).ok;
+        if (!written)
+            tell(kSendOrderText);
+    }
+    if (!written) {
+        cause =
+            QStringLiteral("the go-ahead byte could not be written %1 times").arg(kGoAheadTries);
+        return Contact::Failed;
+    }
+
+    switch (readAck()) {
+    case Ack::Received:
+        return Contact::Established;
+    case Ack::DeviceError:
+        cause = QStringLiteral("device error while waiting for the go-ahead acknowledgement");
+        return Contact::Failed;
+    case Ack::Missing:
+        break;
+    }
+    ui_.armGuard();
+    if (!pump(kGoAheadPumps, kBytePause))
+        return Contact::Cancelled;
+    cause = QStringLiteral("the go-ahead was not acknowledged");
+    return Contact::Failed;
+}
+
+TransferResult CloneProtocol::readBlocks(RadioImage& image) {
+    std::uint16_t address = 0;
+    for (int block = 0; block < kReadBlocks; ++block) {
+        send(blockHeader(kReadCommand, address));
+        std::array<std::uint8_t, kReplyLength> reply{};
+        const LinkResult received = link_.read(reply);
+        if (received.count < kShortestReply) {
+            tell(kShortReplyText);
+            return {TransferOutcome::ShortReply, block,
+                    QStringLiteral("block %1: %2 of %3 bytes")
+                        .arg(hex(address))
+                        .arg(received.count)
+                        .arg(kReplyLength)};
+        }
+        link_.purge(PurgeMode::Clear);
+        const std::size_t dataBytes = received.count - kReplyHeader;
+        std::copy_n(reply.begin() + kReplyHeader, dataBytes, image.begin() + address);
+        address += kBlockSize;
+        ui_.setStatusText(QString::number(ui_.stepProgress()));
+        pacer_.pause(kBeforeReadAckPause);
+        send({&kAck, 1});
+        if (readAck() != Ack::Received) {
+            tell(kReadAckText);
+            return {TransferOutcome::ReadNotAcknowledged, block + 1,
+                    QStringLiteral("block %1 not acknowledged").arg(hex(address - kBlockSize))};
+        }
+        ui_.armGuard();
+        if (!pump(kReadBlockPumps, 0))
+            return {TransferOutcome::Cancelled, block + 1, {}};
+        pacer_.pause(kAfterReadBlockPause);
+    }
+    return {TransferOutcome::Completed, kReadBlocks, {}};
+}
+
+TransferResult CloneProtocol::writeBlocks(const RadioImage& image) {
+    std::uint16_t address = 0;
+    for (int block = 0; block < kWriteBlocks; ++block) {
+        send(blockHeader(kWriteCommand, address));
+        pacer_.pause(kWriteBlockPause);
+        send({image.data() + address, kBlockSize});
+        if (readAck() != Ack::Received) {
+            tell(kWriteAckText);
+            return {TransferOutcome::WriteNotAcknowledged, block,
+                    QStringLiteral("block %1 not acknowledged").arg(hex(address))};
+        }
+        address += kBlockSize;
+        ui_.setStatusText(QString::number(ui_.stepProgress()));
+        ui_.armGuard();
+        if (!pump(kWriteBlockPumps, 0))
+            return {TransferOutcome::Cancelled, block + 1, {}};
+        pacer_.pause(kWriteBlockPause);
+    }
+    return {TransferOutcome::Completed, kWriteBlocks, {}};
+}
+
+bool CloneProtocol::pump(int passes, int pauseMilliseconds) {
+    for (int pass = 0; pass < passes; ++pass) {
+        ui_.pumpPass();
+        if (ui_.cancelRequested())
+            return false;
+        if (pauseMilliseconds > 0)
+            pacer_.pause(pauseMilliseconds);
+    }
+    return true;
+}
+
+CloneProtocol::Ack CloneProtocol::readAck() {
+    std::uint8_t byte = 0;
+    const LinkResult received = link_.read({&byte, 1});
+    if (!received.ok)
+        return Ack::DeviceError;
+    return received.count == 1 && byte == kAck ? Ack::Received : Ack::Missing;
+}
+
+// The success of a write is not looked at: a lost byte shows up as a missing answer.
+void CloneProtocol::send(std::span<const std::uint8_t> bytes) {
+    link_.purge(PurgeMode::Clear);
+    link_.write(bytes);
+}
+
+MessageAnswer CloneProtocol::tell(const QString& text, MessageButtons buttons) {
+    ui_.disarmGuard();
+    return ui_.showMessage(text, buttons);
+}
+
+} // namespace quorl

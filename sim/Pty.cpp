@@ -1,0 +1,46 @@
+#include "Pty.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <termios.h>
+#include <unistd.h>
+
+namespace quorl {
+
+Pty::Pty() {
+    master_ = ::posix_openpt(O_RDWR | O_NOCTTY);
+    if (master_ < 0 || ::grantpt(master_) != 0 || ::unlockpt(master_) != 0) {
+        error_ = std::strerror(errno);
+        hangUp();
+        return;
+    }
+    const char* name = ::ptsname(master_);
+    slave_ = name ? ::open(name, O_RDWR | O_NOCTTY) : -1;
+    termios raw{};
+    if (slave_ < 0 || ::tcgetattr(slave_, &raw) != 0) {
+        error_ = std::strerror(errno);
+        hangUp();
+        return;
+    }
+    ::cfmakeraw(&raw);
+    ::tcsetattr(slave_, TCSANOW, &raw);
+    slavePath_ = name;
+    ::fcntl(master_, F_SETFL, ::fcntl(master_, F_GETFL) | O_NONBLOCK);
+}
+
+Pty::~Pty() {
+    hangUp();
+}
+
+void Pty::hangUp() {
+    if (master_ >= 0)
+        ::close(master_);
+    if (slave_ >= 0)
+        ::close(slave_);
+    master_ = -1;
+    slave_ = -1;
+}
+
+} // namespace quorl

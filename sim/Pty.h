@@ -1,0 +1,34 @@
+#pragma once
+
+// A pseudo-terminal: the program opens the slave path like a serial port, the simulated radio
+// reads and writes the master end. The slave is kept open here too, in raw mode, so that the
+// line neither echoes nor hangs up between two jobs of the program.
+
+#include <string>
+
+namespace quorl {
+
+class Pty {
+public:
+    Pty();
+    ~Pty();
+    Pty(const Pty&) = delete;
+    Pty& operator=(const Pty&) = delete;
+
+    bool isOpen() const { return master_ >= 0; }
+    // Why opening failed, in the system's words.
+    const std::string& error() const { return error_; }
+    const std::string& slavePath() const { return slavePath_; }
+    int master() const { return master_; }
+
+    // Closes the master end: whoever has the slave open sees the line go away.
+    void hangUp();
+
+private:
+    int master_ = -1;
+    int slave_ = -1;
+    std::string slavePath_;
+    std::string error_;
+};
+
+} // namespace quorl

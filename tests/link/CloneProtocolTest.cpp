@@ -1,0 +1,450 @@
+// The clone protocol against the simulated radio, in virtual time.
+
+#include "CloneProtocol.h"
+#include "RecordingTransferUi.h"
+#include "SimulatedLink.h"
+#include "VirtualPacer.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <random>
+
+namespace quorl {
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+using Strings = std::vector<std::string>;
+using Message = testkit::RecordingTransferUi::Message;
+
+const QString kOpenFailed = QString::fromUtf8(
+    "Could not Open the Port,Please check whether the Port are occupied or the device are ok");
+const QString kCommunicationError =
+    QString::fromUtf8("Communication Error，Please check all the connections and the radio power");
+const QString kSendOrder = QString::fromUtf8(" Error in the Send Order");
+const QString kNotEnough = QString::fromUtf8("not received enough  byte");
+const QString kErrorHad = QString::fromUtf8("Error had happen,please try again");
+const QString kProgramInterrupt =
+    QString::fromUtf8(" Program Interrupt，Please reset the radio and try again");
+
+constexpr std::size_t kReadEnd = 0x1FF8;  // first byte a read leaves alone
+constexpr std::size_t kWriteEnd = 0x1FE8; // first byte a write never sends
+constexpr auto kRead = TransferDirection::Read;
+constexpr auto kWrite = TransferDirection::Write;
+
+RadioImage randomImage(unsigned seed) {
+    std::mt19937 generator(seed);
+    RadioImage image;
+    for (auto& byte : image)
+        byte = static_cast<std::uint8_t>(generator());
+    return image;
+}
+
+bool same(const RadioImage& a, const RadioImage& b, std::size_t from, std::size_t to) {
+    return std::equal(a.begin() + from, a.begin() + to, b.begin() + from);
+}
+
+// Everything one transfer needs, wired together; radio and image start out different.
+struct Rig {
+    RadioImage radioMemory = randomImage(1);
+    RadioImage image = randomImage(2);
+    RadioImage imageBefore = image;
+    SimRadio radio{radioMemory};
+    testkit::VirtualClock clock;
+    testkit::Trace trace;
+    testkit::SimulatedLink link{radio, clock, trace};
+    testkit::VirtualPacer pacer{clock, trace};
+    testkit::RecordingTransferUi ui{trace};
+
+    Rig() = default;
+    Rig(std::initializer_list<SimFault> faults) { radio.setFaults(faults); }
+
+    TransferResult run(TransferDirection direction) {
+        return CloneProtocol(link, pacer, ui).run(direction, QStringLiteral("COM2"), image);
+    }
+    int handshakes() const {
+        static const Bytes handshake{0x02, 0x50, 0x52, 0x4F, 0x47, 0x52, 0x41};
+        const Bytes& bytes = radio.received();
+        int count = 0;
+        for (auto it = bytes.begin();
+             (it = std::search(it, bytes.end(), handshake.begin(), handshake.end())) != bytes.end();
+             ++it)
+            ++count;
+        return count;
+    }
+    std::vector<Bytes> requests(std::uint8_t command) const {
+        std::vector<Bytes> found;
+        for (const Bytes& bytes : link.writes())
+            if (bytes.size() == 4 && bytes[0] == command)
+                found.push_back(bytes);
+        return found;
+    }
+    Strings tail(std::size_t count) const {
+        return trace.slice(trace.events.size() - count, trace.events.size());
+    }
+};
+
+TEST(CloneProtocol, FullTransfersMoveTheirRangeOnly) {
+    struct Case {
+        TransferDirection direction;
+        std::uint8_t command;
+        int blocks;
+        Bytes last;
+        std::string lastStatus;
+        long lastStatusCount; // a read reaches 1022 one block before its end
+        Strings end;
+    };
+    const Case cases[] = {
+        {kRead,
+         0x52,
+         1023,
+         {0x52, 0x1F, 0xF0, 0x08},
+         "status 1022",
+         2,
+         {"pause 5", "close", "disarm", "position 1022", "close dialog", "decode"}},
+        {kWrite,
+         0x57,
+         1021,
+         {0x57, 0x1F, 0xE0, 0x08},
+         "status 1021",
+         1,
+         {"pause 1", "close", "position 1022", "disarm", "close dialog"}},
+    };
+    for (const Case& c : cases) {
+        Rig rig;
+        const TransferResult result = rig.run(c.direction);
+        EXPECT_EQ(result.outcome, TransferOutcome::Completed);
+        EXPECT_EQ(result.blocks, c.blocks);
+        if (c.direction == kRead) {
+            EXPECT_TRUE(same(rig.image, rig.radioMemory, 0, kReadEnd));
+            EXPECT_TRUE(same(rig.image, rig.imageBefore, kReadEnd, kImageSize));
+        } else {
+            EXPECT_TRUE(same(rig.radio.memory(), rig.image, 0, kWriteEnd));
+            EXPECT_TRUE(same(rig.radio.memory(), rig.radioMemory, kWriteEnd, kImageSize));
+            EXPECT_LT(rig.trace.find("encode"), rig.trace.find("open COM2"));
+        }
+        const std::vector<Bytes> requests = rig.requests(c.command);
+        ASSERT_EQ(requests.size(), static_cast<std::size_t>(c.blocks));
+        EXPECT_EQ(requests[0], (Bytes{c.command, 0x00, 0x00, 0x08}));
+        EXPECT_EQ(requests[1], (Bytes{c.command, 0x00, 0x08, 0x08}));
+        EXPECT_EQ(requests.back(), c.last);
+        for (std::size_t i = 0; i < requests.size(); ++i)
+            ASSERT_EQ((requests[i][1] << 8) | requests[i][2], static_cast<int>(i * 8)) << i;
+        EXPECT_EQ(rig.trace.count(c.lastStatus), c.lastStatusCount);
+        EXPECT_EQ(rig.tail(c.end.size()), c.end);
+        EXPECT_EQ(rig.link.openCount(), 1);
+        EXPECT_EQ(rig.link.timeouts().readMultiplier, 500);
+        EXPECT_TRUE(rig.ui.messages().empty());
+    }
+}
+
+TEST(CloneProtocol, HandshakeAttemptIsPacedAndPumped) {
+    Rig rig{{SimFaultKind::Silent}};
+    rig.run(kRead);
+    Strings expected{"open COM2", "status Now are detecting Communication Port,Please wait..."};
+    for (int pass = 0; pass < 7; ++pass)
+        expected.insert(expected.end(), {"pump", "pause 1"});
+    expected.insert(expected.end(), {"status Waiting the response from radio....", "purge abort"});
+    for (const char* byte : {"02", "50", "52", "4F", "47", "52", "41"})
+        expected.insert(expected.end(), {"pause 1", "purge clear", std::string("write ") + byte});
+    expected.insert(expected.end(), {"read 1 -> 0", "read 1 -> 0", "pause 2", "pump"});
+    EXPECT_EQ(rig.trace.slice(0, expected.size()), expected);
+}
+
+TEST(CloneProtocol, DeadLineFailsAnAttemptAfterOneRead) {
+    Rig rig{{SimFaultKind::HangUp}};
+    EXPECT_EQ(rig.run(kRead).outcome, TransferOutcome::CommunicationError);
+    EXPECT_EQ(rig.trace.count("read 1 failed"), 15);
+    EXPECT_EQ(rig.trace.count("pause 2"), 15);
+}
+
+TEST(CloneProtocol, BlockIsPacedAndPumped) {
+    Rig reading;
+    reading.run(kRead);
+    Strings read{"purge clear", "write 52 00 08 08", "read 12 -> 12", "purge clear", "step",
+                 "status 2",    "pause 15",          "purge clear",   "write 06",    "read 1 -> 1",
+                 "arm"};
+    read.insert(read.end(), 199, "pump");
+    read.push_back("pause 5");
+    const std::size_t from = reading.trace.find("write 52 00 08 08") - 1;
+    EXPECT_EQ(reading.trace.slice(from, from + read.size()), read);
+
+    Rig writing;
+    writing.run(kWrite);
+    const std::size_t at = writing.trace.find("write 57 00 08 08");
+    Strings write{"purge clear",
+                  "write 57 00 08 08",
+                  "pause 1",
+                  "purge clear",
+                  writing.trace.events.at(at + 3),
+                  "read 1 -> 1",
+                  "step",
+                  "status 2",
+                  "arm"};
+    write.insert(write.end(), 201, "pump");
+    write.push_back("pause 1");
+    // Ten handshake writes, then header and data of block 0 and of block 1.
+    EXPECT_EQ(writing.link.writes().at(13),
+              Bytes(writing.image.begin() + 8, writing.image.begin() + 16));
+    EXPECT_EQ(writing.trace.slice(at - 1, at - 1 + write.size()), write);
+}
+
+TEST(CloneProtocol, FifteenAttemptsThenTheBoxAndRetryGivesFifteenMore) {
+    Rig rig{{SimFaultKind::Silent}};
+    std::vector<int> handshakesAtBox;
+    rig.ui.answer = [&](const QString&, MessageButtons) {
+        handshakesAtBox.push_back(rig.handshakes());
+        return handshakesAtBox.size() == 1 ? MessageAnswer::Retry : MessageAnswer::Cancel;
+    };
+    const TransferResult result = rig.run(kRead);
+
+    EXPECT_EQ(result.outcome, TransferOutcome::CommunicationError);
+    EXPECT_EQ(handshakesAtBox, (std::vector<int>{15, 30}));
+    EXPECT_EQ(rig.link.openCount(), 1);
+    const Message box{kCommunicationError, MessageButtons::RetryCancel, false};
+    EXPECT_EQ(rig.ui.messages(), (std::vector<Message>{box, box}));
+    const std::size_t first = rig.trace.find("message " + kCommunicationError.toStdString());
+    EXPECT_EQ(rig.trace.slice(first + 1, first + 3), (Strings{"arm", "pump"}));
+    // Each attempt waits out two 590 ms reads.
+    EXPECT_GT(rig.clock.elapsedMs(), 30 * 1180.0);
+    EXPECT_LT(rig.clock.elapsedMs(), 30 * 1230.0);
+    EXPECT_EQ(rig.tail(2), (Strings{"close", "close dialog"}));
+}
+
+TEST(CloneProtocol, RetryAfterTheRadioIsSwitchedOnCompletesTheRead) {
+    Rig rig{{SimFaultKind::Silent}};
+    rig.ui.answer = [&](const QString&, MessageButtons) {
+        rig.radio.setFaults({});
+        return MessageAnswer::Retry;
+    };
+    EXPECT_EQ(rig.run(kRead).outcome, TransferOutcome::Completed);
+    EXPECT_TRUE(same(rig.image, rig.radioMemory, 0, kReadEnd));
+}
+
+TEST(CloneProtocol, UnansweredGoAheadPumpsAboutSixHundredMillisecondsBeforeTheBox) {
+    Rig rig{{SimFaultKind::NoGoAheadAnswer}};
+    EXPECT_EQ(rig.run(kRead).outcome, TransferOutcome::CommunicationError);
+    EXPECT_EQ(rig.handshakes(), 1);
+    Strings expected{"write 06", "read 1 -> 0", "arm"};
+    for (int pass = 0; pass < 601; ++pass)
+        expected.insert(expected.end(), {"pump", "pause 1"});
+    expected.push_back("disarm");
+    const std::size_t at = rig.trace.find("write 06");
+    EXPECT_EQ(rig.trace.slice(at, at + expected.size()), expected);
+}
+
+TEST(CloneProtocol, EveryFailureShowsItsMessageAndKeepsWhatMoved) {
+    struct Case {
+        const char* name;
+        TransferDirection direction;
+        std::vector<SimFault> faults;
+        std::function<void(testkit::SimulatedLink&)> arrange;
+        TransferOutcome outcome;
+        std::vector<QString> messages;
+        std::size_t movedEnd; // radio data in the image (read) or image data in the radio (write)
+    };
+    const auto refuse = [](testkit::SimulatedLink& link) { link.refuseOpen = true; };
+    const Case cases[] = {
+        {"port cannot be opened, read",
+         kRead,
+         {},
+         refuse,
+         TransferOutcome::PortNotOpened,
+         {kOpenFailed},
+         0},
+        {"port cannot be opened, write",
+         kWrite,
+         {},
+         refuse,
+         TransferOutcome::PortNotOpened,
+         {kOpenFailed},
+         0},
+        {"silent radio",
+         kWrite,
+         {{SimFaultKind::Silent}},
+         {},
+         TransferOutcome::CommunicationError,
+         {kCommunicationError},
+         0},
+        {"go-ahead not acknowledged",
+         kWrite,
+         {{SimFaultKind::NoGoAheadAnswer}},
+         {},
+         TransferOutcome::CommunicationError,
+         {kCommunicationError},
+         0},
+        {"device error on the 8-byte answer",
+         kRead,
+         {},
+         [](auto& link) { link.failRead = [](std::size_t count) { return count == 8; }; },
+         TransferOutcome::CommunicationError,
+         {kCommunicationError},
+         0},
+        {"device error on the go-ahead acknowledgement",
+         kRead,
+         {},
+         [](auto& link) { link.failRead = [n = 0](std::size_t) mutable { return ++n == 3; }; },
+         TransferOutcome::CommunicationError,
+         {kCommunicationError},
+         0},
+        {"go-ahead cannot be written",
+         kRead,
+         {},
+         [](auto& link) {
+             link.failWrite = [](std::span<const std::uint8_t> b) { return b[0] == 0x06; };
+         },
+         TransferOutcome::CommunicationError,
+         {kSendOrder, kSendOrder, kSendOrder, kCommunicationError},
+         0},
+        {"9-byte read reply",
+         kRead,
+         {{SimFaultKind::ShortReadReply, 5, 9}},
+         {},
+         TransferOutcome::ShortReply,
+         {kNotEnough},
+         5 * 8},
+        {"radio falls silent in a read",
+         kRead,
+         {{SimFaultKind::Silent, 10}},
+         {},
+         TransferOutcome::ShortReply,
+         {kNotEnough},
+         10 * 8},
+        {"line hangs up in a read",
+         kRead,
+         {{SimFaultKind::HangUp, 3}},
+         {},
+         TransferOutcome::ShortReply,
+         {kNotEnough},
+         3 * 8},
+        {"read block not acknowledged",
+         kRead,
+         {{SimFaultKind::MissingBlockAck, 7}},
+         {},
+         TransferOutcome::ReadNotAcknowledged,
+         {kErrorHad},
+         8 * 8},
+        {"write block not acknowledged",
+         kWrite,
+         {{SimFaultKind::MissingWriteAck, 4}},
+         {},
+         TransferOutcome::WriteNotAcknowledged,
+         {kProgramInterrupt},
+         5 * 8},
+        {"first write block not acknowledged",
+         kWrite,
+         {{SimFaultKind::MissingWriteAck, 0}},
+         {},
+         TransferOutcome::WriteNotAcknowledged,
+         {kProgramInterrupt},
+         8},
+        {"line hangs up in a write",
+         kWrite,
+         {{SimFaultKind::HangUp, 3}},
+         {},
+         TransferOutcome::WriteNotAcknowledged,
+         {kProgramInterrupt},
+         3 * 8},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Rig rig;
+        rig.radio.setFaults(c.faults);
+        if (c.arrange)
+            c.arrange(rig.link);
+        const TransferResult result = rig.run(c.direction);
+        EXPECT_EQ(result.outcome, c.outcome);
+        EXPECT_FALSE(result.cause.isEmpty());
+        std::vector<Message> expected;
+        for (const QString& text : c.messages)
+            expected.push_back(
+                {text,
+                 text == kCommunicationError ? MessageButtons::RetryCancel : MessageButtons::Ok,
+                 false});
+        EXPECT_EQ(rig.ui.messages(), expected);
+        EXPECT_FALSE(rig.link.isOpen());
+        EXPECT_FALSE(rig.ui.dialogOpen());
+        EXPECT_EQ(rig.trace.events.back(), "close dialog");
+        EXPECT_EQ(rig.trace.count("decode"), 0);
+        EXPECT_EQ(rig.trace.count("encode"), c.direction == kWrite ? 1 : 0);
+        if (c.direction == kRead) {
+            EXPECT_TRUE(same(rig.image, rig.radioMemory, 0, c.movedEnd));
+            EXPECT_TRUE(same(rig.image, rig.imageBefore, c.movedEnd, kImageSize));
+        } else {
+            EXPECT_TRUE(same(rig.radio.memory(), rig.image, 0, c.movedEnd));
+            EXPECT_TRUE(same(rig.radio.memory(), rig.radioMemory, c.movedEnd, kImageSize));
+        }
+    }
+}
+
+TEST(CloneProtocol, ToleratedTroubleStillCompletesTheRead) {
+    struct Case {
+        const char* name;
+        std::vector<SimFault> faults;
+        int failedGoAheadWrites;
+        std::size_t keptFrom, keptTo; // image bytes that keep their earlier content
+        std::vector<QString> messages;
+    };
+    const Case cases[] = {
+        {"another byte before the handshake acknowledgement",
+         {{SimFaultKind::WrongHandshakeByte}},
+         0,
+         0,
+         0,
+         {}},
+        {"11-byte reply", {{SimFaultKind::ShortReadReply, 5, 11}}, 0, 5 * 8 + 7, 6 * 8, {}},
+        {"10-byte reply", {{SimFaultKind::ShortReadReply, 5, 10}}, 0, 5 * 8 + 6, 6 * 8, {}},
+        {"go-ahead written on the second try", {}, 1, 0, 0, {kSendOrder}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Rig rig;
+        rig.radio.setFaults(c.faults);
+        rig.link.failWrite = [failures = c.failedGoAheadWrites](auto bytes) mutable {
+            return bytes[0] == 0x06 && failures-- > 0;
+        };
+        EXPECT_EQ(rig.run(kRead).outcome, TransferOutcome::Completed);
+        EXPECT_EQ(rig.handshakes(), 1);
+        EXPECT_TRUE(same(rig.image, rig.radioMemory, 0, c.keptFrom));
+        EXPECT_TRUE(same(rig.image, rig.imageBefore, c.keptFrom, c.keptTo));
+        EXPECT_TRUE(same(rig.image, rig.radioMemory, std::max(c.keptFrom, c.keptTo), kReadEnd));
+        EXPECT_EQ(rig.ui.messages().size(), c.messages.size());
+        for (const Message& message : rig.ui.messages())
+            EXPECT_FALSE(message.whileArmed);
+        EXPECT_EQ(rig.trace.count("decode"), 1);
+    }
+}
+
+TEST(CloneProtocol, CancelEndsAtTheNextPumpingPassWithoutAWord) {
+    struct Case {
+        const char* name;
+        TransferDirection direction;
+        std::vector<SimFault> faults;
+        int cancelAtPosition, cancelAtPump;
+        std::size_t requests;
+    };
+    const Case cases[] = {
+        {"read after 100 blocks", kRead, {}, 100, 0, 100},
+        {"write while the radio is silent", kWrite, {{SimFaultKind::Silent}}, -1, 10, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Rig rig;
+        rig.radio.setFaults(c.faults);
+        rig.ui.onPump = [&] {
+            if (rig.ui.position() == c.cancelAtPosition || rig.ui.pumps() == c.cancelAtPump)
+                rig.ui.requestCancel();
+        };
+        EXPECT_EQ(rig.run(c.direction).outcome, TransferOutcome::Cancelled);
+        EXPECT_EQ(rig.requests(c.direction == kRead ? 0x52 : 0x57).size(), c.requests);
+        const std::size_t moved = c.direction == kRead ? c.requests * 8 : 0;
+        EXPECT_TRUE(same(rig.image, rig.radioMemory, 0, moved));
+        EXPECT_TRUE(same(rig.image, rig.imageBefore, moved, kImageSize));
+        EXPECT_TRUE(rig.ui.messages().empty());
+        EXPECT_EQ(rig.trace.count("decode"), 0);
+        EXPECT_EQ(rig.tail(3), (Strings{"pump", "close", "close dialog"}));
+    }
+}
+
+} // namespace
+} // namespace quorl

@@ -1,0 +1,111 @@
+// Whole transfers through the real serial port, a pseudo-terminal and the quorl-radio-sim
+// program, with real pauses. Slow: about a minute.
+
+#include "ChannelFile.h"
+#include "CloneProtocol.h"
+#include "RadioSimProcess.h"
+#include "RecordingTransferUi.h"
+#include "SerialPort.h"
+#include "ThreadPacer.h"
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <random>
+
+namespace quorl {
+namespace {
+
+RadioImage randomImage(unsigned seed) {
+    std::mt19937 generator(seed);
+    RadioImage image;
+    for (auto& byte : image)
+        byte = static_cast<std::uint8_t>(generator());
+    return image;
+}
+
+class EndToEnd : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        static int argc = 1;
+        static char name[] = "quorl_link_end_to_end_tests";
+        static char* argv[] = {name, nullptr};
+        static QCoreApplication application(argc, argv);
+    }
+
+    void SetUp() override {
+        ASSERT_TRUE(dir.isValid());
+        ASSERT_TRUE(saveChannelFile(served.toStdString(), radioMemory).ok);
+    }
+    void TearDown() override { qunsetenv("QUORL_COM4"); }
+
+    TransferResult transfer(const QString& terminal, TransferDirection direction) {
+        qputenv("QUORL_COM4", QFile::encodeName(terminal));
+        CloneProtocol protocol(port, pacer, ui);
+        return protocol.run(direction, QStringLiteral("COM4"), image);
+    }
+
+    QTemporaryDir dir;
+    const QString served = dir.filePath(QStringLiteral("radio.sin"));
+    RadioImage radioMemory = randomImage(11);
+    RadioImage image = randomImage(12);
+    testkit::RadioSimProcess sim;
+    SerialPort port;
+    ThreadPacer pacer;
+    testkit::Trace trace;
+    testkit::RecordingTransferUi ui{trace};
+};
+
+TEST_F(EndToEnd, FullRead) {
+    const QString terminal = sim.start({"--image", served, "--delay", "2"});
+    ASSERT_FALSE(terminal.isEmpty());
+    const RadioImage before = image;
+    const TransferResult result = transfer(terminal, TransferDirection::Read);
+    ASSERT_EQ(result.outcome, TransferOutcome::Completed) << result.cause.toStdString();
+    EXPECT_TRUE(std::equal(image.begin(), image.begin() + 0x1FF8, radioMemory.begin()));
+    EXPECT_TRUE(std::equal(image.begin() + 0x1FF8, image.end(), before.begin() + 0x1FF8));
+    EXPECT_EQ(trace.count("decode"), 1);
+    EXPECT_FALSE(port.isOpen());
+    EXPECT_TRUE(sim.stop());
+}
+
+TEST_F(EndToEnd, FullWriteThroughTheSymlink) {
+    const QString saved = dir.filePath(QStringLiteral("saved.sin"));
+    const QString link = dir.filePath(QStringLiteral("com4"));
+    const QString terminal =
+        sim.start({"--image", served, "--save", saved, "--link", link, "--delay", "0"});
+    ASSERT_FALSE(terminal.isEmpty());
+    EXPECT_EQ(QFileInfo(link).symLinkTarget(), terminal);
+
+    const TransferResult result = transfer(link, TransferDirection::Write);
+    ASSERT_EQ(result.outcome, TransferOutcome::Completed) << result.cause.toStdString();
+    EXPECT_TRUE(ui.messages().empty());
+    ASSERT_TRUE(sim.stop());
+    EXPECT_FALSE(QFileInfo(link).isSymLink());
+    RadioImage written{};
+    ASSERT_TRUE(loadChannelFile(saved.toStdString(), written).ok);
+    EXPECT_TRUE(std::equal(image.begin(), image.begin() + 0x1FE8, written.begin()));
+    EXPECT_TRUE(
+        std::equal(radioMemory.begin() + 0x1FE8, radioMemory.end(), written.begin() + 0x1FE8));
+}
+
+TEST_F(EndToEnd, SilentRadioCostsFifteenAttemptsOfTwoReads) {
+    const QString terminal = sim.start({"--fault", "silent"});
+    ASSERT_FALSE(terminal.isEmpty());
+    QElapsedTimer clock;
+    clock.start();
+    const TransferResult result = transfer(terminal, TransferDirection::Read);
+    EXPECT_EQ(result.outcome, TransferOutcome::CommunicationError);
+    EXPECT_EQ(ui.messages().size(), 1u);
+    EXPECT_FALSE(port.isOpen());
+    // 15 × (two 590 ms reads + 16 ms of pauses); the machine may be slow, never faster.
+    EXPECT_GE(clock.elapsed(), 15 * 1196);
+    EXPECT_LT(clock.elapsed(), 15 * 1196 + 6000);
+}
+
+} // namespace
+} // namespace quorl
