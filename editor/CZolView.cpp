@@ -97,9 +97,11 @@ void CZolView::fitParentFrame() {
     QWidget* frame = window();
     if (frame == this)
         return;
-    // Lay the frame out now: a frame that has never been shown has not been laid out yet.
-    if (frame->layout())
-        frame->layout()->setGeometry(frame->contentsRect());
+    // Lay the frame out now, menu bar included: one that was never shown is not laid out yet.
+    if (frame->layout()) {
+        frame->layout()->invalidate();
+        frame->layout()->activate();
+    }
     const QSize spare = maximumViewportSize() - widget()->size();
     frame->resize(frame->width() - std::max(0, spare.width()),
                   frame->height() - std::max(0, spare.height()));
