@@ -16,7 +16,7 @@
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QScrollBar>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTest>
 
 using namespace quorl;
@@ -45,7 +45,7 @@ private:
     std::unique_ptr<ui::MessageRecorder> messages;
 
     CMSFlexGrid* grid() const { return view->grid(); }
-    QTableWidget* table() const { return grid()->findChild<QTableWidget*>(); }
+    QTableView* table() const { return grid()->findChild<QTableView*>(); }
     QComboBox* combo(int id) const { return ui::findControl<QComboBox>(view, id); }
     QWidget* focus() const { return QApplication::focusWidget(); }
 

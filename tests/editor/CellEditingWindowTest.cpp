@@ -19,7 +19,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QStandardPaths>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -35,7 +35,7 @@ private:
     CMainFrame* frame() const { return app->mainFrame(); }
     CZolView* view() const { return app->view(); }
     CMSFlexGrid* grid() const { return view()->grid(); }
-    QTableWidget* table() const { return grid()->findChild<QTableWidget*>(); }
+    QTableView* table() const { return grid()->findChild<QTableView*>(); }
     QWidget* focus() const { return QApplication::focusWidget(); }
 
     QPoint cellCentre(int row, int col) const {
