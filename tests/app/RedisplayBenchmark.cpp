@@ -3,12 +3,10 @@
 #include "CMainFrame.h"
 #include "CZolApp.h"
 #include "CZolView.h"
+#include "IsolatedSettings.h"
 
 #include <QApplication>
 #include <QFile>
-#include <QSettings>
-#include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <benchmark/benchmark.h>
@@ -82,11 +80,9 @@ BENCHMARK(OpenAfterNew)->Unit(benchmark::kMillisecond);
 int main(int argc, char* argv[]) {
     if (!qEnvironmentVariableIsSet("DISPLAY") && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QStandardPaths::setTestModeEnabled(true);
+    const IsolatedSettings settings;
     QApplication application(argc, argv);
-    QTemporaryDir dir;
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.path());
-    fullFile = dir.filePath("full.sin");
+    fullFile = settings.path() + QStringLiteral("/full.sin");
     QFile file(fullFile);
     if (!file.open(QIODevice::WriteOnly) || file.write(fullImage()) != quorl::kImageSize)
         return 1;

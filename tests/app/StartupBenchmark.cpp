@@ -6,12 +6,12 @@
 
 #include "CMainFrame.h"
 #include "CZolApp.h"
+#include "IsolatedSettings.h"
 
 #include <QApplication>
 #include <QLabel>
 #include <QMainWindow>
 #include <QProcess>
-#include <QStandardPaths>
 #include <QTest>
 
 #include <benchmark/benchmark.h>
@@ -36,7 +36,7 @@ int reportShown(QWidget* window) {
 }
 
 int runChild(int argc, char* argv[], const char* mode) {
-    QStandardPaths::setTestModeEnabled(true);
+    const IsolatedSettings settings;
     QApplication application(argc, argv);
     if (!std::strcmp(mode, kQuorlChild)) {
         CZolApp theApp;

@@ -1,17 +1,13 @@
 #include "AppTests.h"
 
+#include "IsolatedSettings.h"
+
 #include <QApplication>
-#include <QSettings>
-#include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QTest>
 
 int main(int argc, char* argv[]) {
-    QStandardPaths::setTestModeEnabled(true);
+    const IsolatedSettings settings;
     QApplication app(argc, argv);
-    // The recent-file list goes to a folder of its own that disappears with the tests.
-    QTemporaryDir settingsDir;
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir.path());
 
     int failures = 0;
     ShellTest shell;

@@ -8,6 +8,7 @@
 #include "ChannelCodec.h"
 #include "ControlId.h"
 #include "FormIds.h"
+#include "IsolatedSettings.h"
 #include "MessageRecorder.h"
 #include "StatusHint.h"
 
@@ -18,7 +19,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QStandardPaths>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
@@ -122,7 +122,7 @@ private slots:
 };
 
 int main(int argc, char* argv[]) {
-    QStandardPaths::setTestModeEnabled(true);
+    const IsolatedSettings settings;
     QApplication application(argc, argv);
     CellEditingWindowTest test;
     return QTest::qExec(&test, argc, argv);
