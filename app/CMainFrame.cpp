@@ -6,7 +6,6 @@
 #include "KeyIndicators.h"
 #include "RecentFileList.h"
 
-#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDragEnterEvent>
@@ -64,6 +63,7 @@ void CMainFrame::createCommands() {
         action->setToolTip(commandToolTip(text.id));
         action->setWhatsThis(commandPrompt(text.id));
         action->setIcon(commandIcon(text.id));
+        action->setIconVisibleInMenu(false); // pictures belong to the toolbar only
         action->setEnabled(false);
         commands_[text.id] = action;
     }
@@ -77,12 +77,8 @@ void CMainFrame::createCommands() {
         command(id)->setCheckable(true);
         command(id)->setChecked(true);
     }
-    auto* ports = new QActionGroup(this);
-    for (const PortCommand& port : kPortCommands) {
-        QAction* action = command(port.commandId);
-        action->setCheckable(true);
-        ports->addAction(action);
-    }
+    for (const PortCommand& port : kPortCommands)
+        command(port.commandId)->setCheckable(true);
 }
 
 void CMainFrame::createMenus() {
@@ -123,6 +119,8 @@ void CMainFrame::createStatusBar() {
 void CMainFrame::setView(CZolView* view) {
     view_ = view;
     setCentralWidget(view);
+    // The form's hints take the message pane while the pointer moves over it.
+    connect(view, &CZolView::statusHint, messagePane_, &QLabel::setText);
     updateCommandStates();
 }
 
@@ -139,7 +137,10 @@ void CMainFrame::setHandler(int id, std::function<void()> handler) {
     QAction* action = command(id);
     if (!action)
         return;
-    connect(action, &QAction::triggered, this, [handler = std::move(handler)] { handler(); });
+    connect(action, &QAction::triggered, this, [this, handler = std::move(handler)] {
+        handler();
+        updateCommandStates();
+    });
     served_.insert(id);
     action->setEnabled(!isRecentFileCommand(id) || id - kCmdFileRecent1 < recentFileCount_);
 }
@@ -157,7 +158,7 @@ void CMainFrame::setRecentFiles(const QStringList& paths) {
     }
 }
 
-// Check marks follow the state they show each time a menu opens.
+// Check marks follow the state they show after every command and each time a menu opens.
 void CMainFrame::updateCommandStates() {
     command(kCmdViewToolbar)->setChecked(!toolBar_->isHidden());
     command(kCmdViewStatusBar)->setChecked(!statusBar()->isHidden());

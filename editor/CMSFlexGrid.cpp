@@ -1,5 +1,6 @@
 #include "CMSFlexGrid.h"
 
+#include <QAbstractTableModel>
 #include <QEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -7,12 +8,14 @@
 #include <QPainter>
 #include <QScrollBar>
 #include <QStyleOptionHeader>
-#include <QTableWidget>
+#include <QTableView>
 
 #include <array>
 #include <cstdlib>
 
 namespace {
+
+constexpr quint16 kDeleteCharacter = 127;
 
 // Alignment values 0..8: left, centre, right, each top, centre, bottom.
 Qt::Alignment toQtAlignment(short alignment) {
@@ -53,38 +56,107 @@ int pixelsToTwips(int pixels, int dpi) {
 
 } // namespace
 
+// The texts of every cell, the fixed ones included, and the alignment of each column. The
+// fixed row and column are the view's headers.
+class CMSFlexGrid::Cells : public QAbstractTableModel {
+public:
+    Cells(int rows, int cols, QObject* parent)
+        : QAbstractTableModel(parent), rows_(rows), cols_(cols),
+          texts_(static_cast<std::size_t>(rows * cols)),
+          alignments_(static_cast<std::size_t>(cols), Qt::AlignLeft | Qt::AlignVCenter) {}
+
+    int rowCount(const QModelIndex& parent = {}) const override {
+        return parent.isValid() ? 0 : rows_ - 1;
+    }
+    int columnCount(const QModelIndex& parent = {}) const override {
+        return parent.isValid() ? 0 : cols_ - 1;
+    }
+
+    QVariant data(const QModelIndex& index, int role) const override {
+        return cell(index.row() + 1, index.column() + 1, role);
+    }
+
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
+        return orientation == Qt::Horizontal ? cell(0, section + 1, role)
+                                             : cell(section + 1, 0, role);
+    }
+
+    const QString& text(int row, int col) const { return texts_[at(row, col)]; }
+
+    void setText(int row, int col, const QString& text) {
+        QString& stored = texts_[at(row, col)];
+        if (stored == text)
+            return;
+        stored = text;
+        if (row == 0 && col > 0)
+            emit headerDataChanged(Qt::Horizontal, col - 1, col - 1);
+        else if (col == 0 && row > 0)
+            emit headerDataChanged(Qt::Vertical, row - 1, row - 1);
+        else if (row > 0)
+            emit dataChanged(index(row - 1, col - 1), index(row - 1, col - 1), {Qt::DisplayRole});
+    }
+
+    Qt::Alignment alignment(int col) const { return alignments_[static_cast<std::size_t>(col)]; }
+
+    void setAlignment(int col, Qt::Alignment alignment) {
+        alignments_[static_cast<std::size_t>(col)] = alignment;
+        if (col == 0) {
+            emit headerDataChanged(Qt::Vertical, 0, rows_ - 2);
+        } else {
+            emit headerDataChanged(Qt::Horizontal, col - 1, col - 1);
+            emit dataChanged(index(0, col - 1), index(rows_ - 2, col - 1), {Qt::TextAlignmentRole});
+        }
+    }
+
+private:
+    std::size_t at(int row, int col) const { return static_cast<std::size_t>(row * cols_ + col); }
+
+    QVariant cell(int row, int col, int role) const {
+        if (role == Qt::DisplayRole)
+            return text(row, col);
+        if (role == Qt::TextAlignmentRole)
+            return static_cast<int>(alignment(col));
+        return {};
+    }
+
+    const int rows_;
+    const int cols_;
+    std::vector<QString> texts_;
+    std::vector<Qt::Alignment> alignments_;
+};
+
 // Cell (0, 0), where the fixed row and the fixed column meet.
 class CMSFlexGrid::Corner : public QWidget {
 public:
-    explicit Corner(QWidget* parent) : QWidget(parent) {}
-
-    QString text;
-    Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter;
+    Corner(const Cells* cells, QWidget* parent) : QWidget(parent), cells_(cells) {}
 
 protected:
     void paintEvent(QPaintEvent*) override {
         QStyleOptionHeader option;
         option.initFrom(this);
         option.rect = rect();
-        option.text = text;
-        option.textAlignment = alignment;
+        option.text = cells_->text(0, 0);
+        option.textAlignment = cells_->alignment(0);
         option.position = QStyleOptionHeader::OnlyOneSection;
         QPainter painter(this);
         style()->drawControl(QStyle::CE_Header, &option, &painter, this);
     }
+
+private:
+    const Cells* cells_;
 };
 
 // The table inside the grid. It reports moves of its current cell to the grid and leaves
 // typing to the grid's KeyPress: it never edits and never searches by typed text.
-class CMSFlexGrid::Table : public QTableWidget {
+class CMSFlexGrid::Table : public QTableView {
 public:
-    Table(int rows, int cols, CMSFlexGrid* grid) : QTableWidget(rows, cols, grid), grid_(grid) {}
+    explicit Table(CMSFlexGrid* grid) : QTableView(grid), grid_(grid) {}
 
 protected:
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override {
         if (!grid_->syncingTable_ && current.isValid())
             grid_->tableMovedTo(current.row() + 1, current.column() + 1);
-        QTableWidget::currentChanged(current, previous);
+        QTableView::currentChanged(current, previous);
     }
 
     void keyboardSearch(const QString&) override {}
@@ -97,19 +169,22 @@ protected:
         bool printable = false;
         for (QChar ch : text) {
             quint16 code = ch.unicode();
+            // Delete arrives as the character 127 here; it is a key, not something typed.
+            if (code == kDeleteCharacter)
+                continue;
             printable = printable || code >= 32;
             emit grid_->KeyPress(&code);
         }
         if (printable)
             event->accept();
         else
-            QTableWidget::keyPressEvent(event);
+            QTableView::keyPressEvent(event);
     }
 
     void mousePressEvent(QMouseEvent* event) override {
         // Only the left button moves the current cell; it moves before MouseDown is raised.
         if (event->button() == Qt::LeftButton)
-            QTableWidget::mousePressEvent(event);
+            QTableView::mousePressEvent(event);
         else
             event->accept();
         const QPoint at = viewport()->mapTo(grid_, event->position().toPoint());
@@ -126,12 +201,12 @@ protected:
             event->accept();
             return;
         }
-        QTableWidget::mouseDoubleClickEvent(event);
+        QTableView::mouseDoubleClickEvent(event);
         emit grid_->DblClick();
     }
 
     void updateGeometries() override {
-        QTableWidget::updateGeometries();
+        QTableView::updateGeometries();
         grid_->corner_->setGeometry(frameWidth(), frameWidth(), verticalHeader()->width(),
                                     horizontalHeader()->height());
     }
@@ -142,7 +217,10 @@ private:
 
 CMSFlexGrid::CMSFlexGrid(int rows, int cols, QWidget* parent)
     : QWidget(parent), rows_(rows), cols_(cols), colWidths_(cols, kDefaultColWidth),
-      table_(new Table(rows - 1, cols - 1, this)), corner_(new Corner(table_)) {
+      cells_(new Cells(rows, cols, this)), table_(new Table(this)),
+      corner_(new Corner(cells_, table_)) {
+    // Only now: the table lays out its corner as soon as it has a model.
+    table_->setModel(cells_);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setSelectionMode(QAbstractItemView::NoSelection);
     table_->setTabKeyNavigation(false);
@@ -153,13 +231,6 @@ CMSFlexGrid::CMSFlexGrid(int rows, int cols, QWidget* parent)
         header->setHighlightSections(false);
         header->setSectionResizeMode(QHeaderView::Fixed);
         header->setMinimumSectionSize(1);
-    }
-    for (int c = 1; c < cols_; ++c)
-        table_->setHorizontalHeaderItem(c - 1, new QTableWidgetItem);
-    for (int r = 1; r < rows_; ++r) {
-        table_->setVerticalHeaderItem(r - 1, new QTableWidgetItem);
-        for (int c = 1; c < cols_; ++c)
-            table_->setItem(r - 1, c - 1, new QTableWidgetItem);
     }
     setFocusProxy(table_);
     setFocusPolicy(Qt::StrongFocus);
@@ -218,7 +289,7 @@ void CMSFlexGrid::tableMovedTo(int row, int col) {
 void CMSFlexGrid::showCurrentInTable() {
     syncingTable_ = true;
     if (row_ > 0 && col_ > 0)
-        table_->setCurrentCell(row_ - 1, col_ - 1);
+        table_->setCurrentIndex(cells_->index(row_ - 1, col_ - 1));
     else
         table_->setCurrentIndex(QModelIndex());
     syncingTable_ = false;
@@ -279,18 +350,9 @@ int CMSFlexGrid::CellHeight() const {
 void CMSFlexGrid::SetColAlignment(int col, short alignment) {
     if (col < 0 || col >= cols_)
         return;
-    const Qt::Alignment align = toQtAlignment(alignment);
-    if (col == 0) {
-        table_->verticalHeader()->setDefaultAlignment(align);
-        for (int r = 1; r < rows_; ++r)
-            table_->verticalHeaderItem(r - 1)->setTextAlignment(align);
-        corner_->alignment = align;
+    cells_->setAlignment(col, toQtAlignment(alignment));
+    if (col == 0)
         corner_->update();
-        return;
-    }
-    table_->horizontalHeaderItem(col - 1)->setTextAlignment(align);
-    for (int r = 1; r < rows_; ++r)
-        table_->item(r - 1, col - 1)->setTextAlignment(align);
 }
 
 int CMSFlexGrid::ColWidth(int col) const {
@@ -309,30 +371,15 @@ void CMSFlexGrid::SetColWidth(int col, int twips) {
 }
 
 QString CMSFlexGrid::TextMatrix(int row, int col) const {
-    if (!validCell(row, col))
-        return {};
-    if (row == 0 && col == 0)
-        return corner_->text;
-    if (row == 0)
-        return table_->horizontalHeaderItem(col - 1)->text();
-    if (col == 0)
-        return table_->verticalHeaderItem(row - 1)->text();
-    return table_->item(row - 1, col - 1)->text();
+    return validCell(row, col) ? cells_->text(row, col) : QString();
 }
 
 void CMSFlexGrid::SetTextMatrix(int row, int col, const QString& text) {
     if (!validCell(row, col))
         return;
-    if (row == 0 && col == 0) {
-        corner_->text = text;
+    cells_->setText(row, col, text);
+    if (row == 0 && col == 0)
         corner_->update();
-    } else if (row == 0) {
-        table_->horizontalHeaderItem(col - 1)->setText(text);
-    } else if (col == 0) {
-        table_->verticalHeaderItem(row - 1)->setText(text);
-    } else {
-        table_->item(row - 1, col - 1)->setText(text);
-    }
 }
 
 void CMSFlexGrid::Refresh() {

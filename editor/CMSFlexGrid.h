@@ -1,9 +1,9 @@
 #pragma once
 
-// The channel table's grid: a QTableWidget behind the small interface the form and its
-// in-place editors rely on. Cells are texts addressed by (row, column); row 0 and column 0
-// are fixed (headings and row labels) and stay visible while the rest scrolls. The grid never
-// edits a cell itself: the view places editors over the current cell and writes the texts.
+// The channel table's grid: a QTableView over a model of cell texts, behind the small interface the
+// form and its in-place editors rely on. Cells are texts addressed by (row, column); row 0 and
+// column 0 are fixed (headings and row labels) and stay visible while the rest scrolls. The grid
+// never edits a cell itself: the view places editors over the current cell and writes the texts.
 //
 // Geometry is in twips (1/1440 inch at the grid's logical resolution). Cell positions count
 // from 3 pixels up and to the left of the grid's own corner, the way the control this grid
@@ -19,8 +19,6 @@
 #include <QWidget>
 
 #include <vector>
-
-class QTableWidget;
 
 class CMSFlexGrid : public QWidget {
     Q_OBJECT
@@ -83,6 +81,7 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    class Cells;
     class Table;
     class Corner;
 
@@ -102,6 +101,7 @@ private:
     int col_ = 1;
     bool syncingTable_ = false;
     std::vector<int> colWidths_; // twips
+    Cells* cells_;
     Table* table_;
     Corner* corner_;
 };

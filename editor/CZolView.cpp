@@ -23,8 +23,6 @@ constexpr std::array<const char*, CZolView::kChannelTableCols> kHeadings{
     "CH",   "Receive(MHz)", "Transmit(MHz)", "Rx Tone", "Tx Tone",
     "Scan", "Tx Power",     "BusyLock",      "Name"};
 
-constexpr int kNameEditorLimit = 6;
-
 QFont formFont() {
     return QFont(QStringLiteral("Times New Roman"), 8);
 }
@@ -71,6 +69,7 @@ CZolView::CZolView(quorl::RadioImage& image, const quorl::ToneTable& tones, QWid
     grid_->setGeometry(units_.rect(17, 106, 435, 179));
 
     setWidget(form);
+    connectCellEditing();
 }
 
 CZolView::~CZolView() = default;
@@ -88,6 +87,9 @@ void CZolView::OnInitialUpdate() {
     for (int r = 1; r < kChannelTableRows; ++r)
         grid_->SetTextMatrix(r, 0, QString::number(r));
     DecodeImage();
+    // The current cell stays where it was but may hold something new: a choice left in a
+    // closed list must not be written into the new document by the next click there.
+    LoadEditorFromCell();
 }
 
 // The frame gives up whatever room the form does not need, and never grows.
@@ -95,9 +97,11 @@ void CZolView::fitParentFrame() {
     QWidget* frame = window();
     if (frame == this)
         return;
-    // Lay the frame out now: a frame that has never been shown has not been laid out yet.
-    if (frame->layout())
-        frame->layout()->setGeometry(frame->contentsRect());
+    // Lay the frame out now, menu bar included: one that was never shown is not laid out yet.
+    if (frame->layout()) {
+        frame->layout()->invalidate();
+        frame->layout()->activate();
+    }
     const QSize spare = maximumViewportSize() - widget()->size();
     frame->resize(frame->width() - std::max(0, spare.width()),
                   frame->height() - std::max(0, spare.height()));
@@ -123,6 +127,7 @@ void CZolView::createEditors() {
     for (const std::string& tone : tones_.entries())
         tones.append(fromBytes(tone));
     toneEditor_->addItems(tones);
+    connectEditors();
 }
 
 // Widths derive from the grid's default width W: the channel number takes 0.4 W, the two

@@ -14,16 +14,19 @@
 #include <QString>
 
 #include <functional>
+#include <string>
 #include <vector>
 
 class CMSFlexGrid;
 class QComboBox;
+class QKeyEvent;
 class QLineEdit;
 class SettingsPanel;
 
 namespace quorl {
 class ToneTable;
-}
+enum class EraseCheck;
+} // namespace quorl
 
 class CZolView : public QScrollArea {
     Q_OBJECT
@@ -31,6 +34,8 @@ class CZolView : public QScrollArea {
 public:
     static constexpr int kChannelTableRows = 200;
     static constexpr int kChannelTableCols = 9;
+    // Characters a name may have when typed; a longer stored name is kept as it is.
+    static constexpr int kNameEditorLimit = 6;
 
     CZolView(quorl::RadioImage& image, const quorl::ToneTable& tones, QWidget* parent = nullptr);
     ~CZolView() override;
@@ -48,13 +53,21 @@ public:
     // The Edit Data command: says how to edit, then makes channel 1's Receive cell current.
     void OnEditData();
 
+    // Writes the open editor's value into its cell with every check (a refused frequency is
+    // reported and erases the cell), fills or clears the rest of the row to match, and closes
+    // the editor. Read From Radio and Write To Radio run it first, so that a transfer starts
+    // from committed cells; Save and Print do not, so a value still being typed is not part
+    // of what they store or print.
+    void CommitCellEdit();
+
     // The serial port transfers and the test mode use; "COM1" on every start.
     const QString& portName() const { return portName_; }
     void setPortName(const QString& name) { portName_ = name; }
 
-    // Read From Radio and Write To Radio, in CZolViewTransfer.cpp: set the direction of the
-    // next transfer and open the progress dialog over the table, where Start begins it. A
-    // dialog that is already open stays as it is, caption included.
+    // Read From Radio and Write To Radio, in CZolViewTransfer.cpp: commit the cell being
+    // edited, set the direction of the next transfer and open the progress dialog over the
+    // table, where Start begins it. A dialog that is already open stays as it is, caption
+    // included.
     void OnReadFromRadio();
     void OnWriteToRadio();
     quorl::TransferDirection transferDirection() const { return direction_; }
@@ -82,13 +95,44 @@ public:
     QComboBox* scanEditor() const { return scanEditor_; }
     QComboBox* busyLockEditor() const { return busyLockEditor_; }
 
+signals:
+    // A hint for the status bar's message pane, by what the mouse pointer is over.
+    void statusHint(const QString& text);
+
 protected:
+    // Sees the Enter key before the focused control does (PreTranslateMessage) and the
+    // pointer's moves over the form (status-bar hints).
+    bool eventFilter(QObject* watched, QEvent* event) override;
     // The transfer request the progress dialog's Start posts.
     void customEvent(QEvent* event) override;
 
 private:
+    // Reading and writing the radio, in CZolViewTransfer.cpp.
     void prepareTransfer(quorl::TransferDirection direction, const QString& caption);
     void OnTransferRequest();
+
+    // Cell editing, in CZolViewEditing.cpp.
+    void connectCellEditing();
+    void connectEditors();
+    void OnGridDblClick();
+    void OnGridMouseDown(short button);
+    void OnGridKeyPress(quint16 key);
+    void OnGridScroll();
+    void LoadEditorFromCell();
+    void ShowCellEditor(quint16 key);
+    bool PreTranslateMessage(QObject* receiver, QKeyEvent* event);
+    int CommitOnEnter(QWidget* focus);
+    void commitListEditor(QComboBox* editor, bool emptyWithoutFrequency);
+    void commitFrequencyEditor(quorl::EraseCheck eraseCheck);
+    void walkToColumn(int column);
+    void placeEditor(QWidget* editor);
+    void setFieldText(QLineEdit* field, const QString& text);
+    void closeEditor(QWidget* editor);
+    QString selectedTone() const;
+    std::string checkedFrequency(const QString& typed) const;
+    QWidget* formControl(QObject* receiver) const;
+    bool isEditor(const QWidget* widget) const;
+    void showStatusHint(const QPoint& windowPos);
 
     void fitParentFrame();
     void createEditors();

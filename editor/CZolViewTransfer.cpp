@@ -25,6 +25,7 @@ void CZolView::OnWriteToRadio() {
 }
 
 void CZolView::prepareTransfer(quorl::TransferDirection direction, const QString& caption) {
+    CommitCellEdit();
     direction_ = direction;
     progress_.setCaptionText(caption);
     if (!progress_.isOpen())

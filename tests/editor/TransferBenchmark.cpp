@@ -41,7 +41,10 @@ void fullReadFromTheWindow(benchmark::State& state) {
         }
         fixture.view->OnReadFromRadio();
         QDialog* window = fixture.view->progressDialog().window();
-        QTest::qWaitForWindowActive(window);
+        if (!QTest::qWaitForWindowActive(window)) {
+            state.SkipWithError("the progress dialog did not come up");
+            break;
+        }
         const PaintWatcher watcher(window);
 
         const auto start = std::chrono::steady_clock::now();

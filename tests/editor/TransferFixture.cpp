@@ -48,7 +48,8 @@ TransferFixture::~TransferFixture() {
         qunsetenv(variable);
 }
 
-bool TransferFixture::startRadio(const QStringList& arguments, const char* portName) {
+bool startRadioOn(testkit::RadioSimProcess& radio, const QStringList& arguments,
+                  const char* portName) {
     const QString terminal = radio.start(arguments);
     if (terminal.isEmpty())
         return false;
@@ -70,9 +71,8 @@ QPushButton* TransferFixture::dialogButton(int id) const {
     return window ? ui::findControl<QPushButton>(window, id) : nullptr;
 }
 
-void TransferFixture::atProgress(int position, std::function<void()> action) {
-    auto* bar = ui::findControl<QProgressBar>(view->progressDialog().window(),
-                                              ProgressDialog::kIdProgressBar);
+void runAtProgress(ProgressDialog& dialog, int position, std::function<void()> action) {
+    auto* bar = ui::findControl<QProgressBar>(dialog.window(), ProgressDialog::kIdProgressBar);
     QObject::connect(bar, &QProgressBar::valueChanged, bar, [bar, position, action](int value) {
         if (value == position)
             QMetaObject::invokeMethod(bar, action, Qt::QueuedConnection);

@@ -19,6 +19,7 @@
 #include <QStringList>
 
 #include <deque>
+#include <functional>
 #include <vector>
 
 class QDialog;
@@ -47,6 +48,17 @@ private:
     QProgressBar* bar_;
 };
 
+namespace quorl {
+class ProgressDialog;
+}
+
+// Starts quorl-radio-sim with these arguments and points the port name at its terminal;
+// false when it did not start.
+bool startRadioOn(quorl::testkit::RadioSimProcess& radio, const QStringList& arguments,
+                  const char* portName = "COM1");
+// Runs the action inside the transfer's pumping once the open dialog's bar reaches the position.
+void runAtProgress(quorl::ProgressDialog& dialog, int position, std::function<void()> action);
+
 struct ShownMessage {
     QString text;
     quorl::ui::MessageButtons buttons;
@@ -60,17 +72,18 @@ public:
     TransferFixture(const TransferFixture&) = delete;
     TransferFixture& operator=(const TransferFixture&) = delete;
 
-    // Starts quorl-radio-sim with these arguments and points the port name at its terminal;
-    // false when it did not start.
-    bool startRadio(const QStringList& arguments, const char* portName = "COM1");
+    bool startRadio(const QStringList& arguments, const char* portName = "COM1") {
+        return startRadioOn(radio, arguments, portName);
+    }
     // Transfers skip their pauses from now on.
     void skipPauses() { view->setTransferLine(nullptr, &noPauses); }
 
     // Presses Start in the open progress dialog and waits until the transfer has closed it.
     bool runTransfer(int timeoutMs = 10000);
     QPushButton* dialogButton(int id) const;
-    // Runs the action inside the transfer's pumping once the progress bar reaches the position.
-    void atProgress(int position, std::function<void()> action);
+    void atProgress(int position, std::function<void()> action) {
+        runAtProgress(view->progressDialog(), position, std::move(action));
+    }
 
     // The channel cells as the table shows them, and as a sheet would show them.
     QStringList tableTexts() const;

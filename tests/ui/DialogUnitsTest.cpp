@@ -35,10 +35,3 @@ void DialogUnitsTest::touchingRectanglesStayTouching() {
         QCOMPARE(left.bottom() + 1, right.top());
     }
 }
-
-void DialogUnitsTest::largerFontGivesLargerUnits() {
-    const DialogUnits small(formFont());
-    const DialogUnits large(QFont("Times New Roman", 16));
-    QVERIFY(large.x(100) > small.x(100));
-    QVERIFY(large.y(100) > small.y(100));
-}

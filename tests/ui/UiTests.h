@@ -16,11 +16,4 @@ class DialogUnitsTest : public QObject {
 private slots:
     void unitsFollowTheFontMetrics();
     void touchingRectanglesStayTouching();
-    void largerFontGivesLargerUnits();
-};
-
-class ControlIdTest : public QObject {
-    Q_OBJECT
-private slots:
-    void findsDescendantsById();
 };

@@ -12,7 +12,5 @@ int main(int argc, char* argv[]) {
     failures += QTest::qExec(&messageBox, argc, argv);
     DialogUnitsTest dialogUnits;
     failures += QTest::qExec(&dialogUnits, argc, argv);
-    ControlIdTest controlId;
-    failures += QTest::qExec(&controlId, argc, argv);
     return failures;
 }

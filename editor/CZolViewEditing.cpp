@@ -1,0 +1,363 @@
+// Editing the channel table in place: the grid never edits a cell itself. A click, a
+// double-click or a key typed on a cell opens the editor of its column over the cell; leaving
+// the cell, pressing Enter or starting a transfer writes the editor's value back with every
+// check and keeps the rest of the row consistent with it.
+
+#include "CZolView.h"
+
+#include "CMSFlexGrid.h"
+#include "ChannelRowEdit.h"
+#include "FrequencyCheck.h"
+#include "MessageBox.h"
+#include "SettingsPanel.h"
+#include "StatusHint.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QWindow>
+
+#include <algorithm>
+#include <vector>
+
+using namespace quorl;
+
+namespace {
+
+// Key codes of ShowCellEditor: no key at all, and the Enter walk.
+constexpr quint16 kNoKey = 0;
+constexpr quint16 kEnterWalk = 13;
+constexpr quint16 kFirstPrintable = 32;
+
+constexpr short kRightButton = 2;
+constexpr int kTwipsPerInch = 1440;
+// Pixels left and above the cell's measured corner, and the height of a dropped list.
+constexpr int kCellOffset = 3;
+constexpr int kDroppedListHeight = 100;
+
+const QString kPleaseInputNumber = QStringLiteral("Please input Number");
+
+std::string toBytes(const QString& text) {
+    return text.toLatin1().toStdString();
+}
+
+QString fromBytes(const std::string& bytes) {
+    return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
+}
+
+ChannelRow readRow(const CMSFlexGrid& grid, int row) {
+    ChannelRow cells;
+    for (int c = kColReceive; c < kChannelColumns; ++c)
+        cells[c] = toBytes(grid.TextMatrix(row, c));
+    return cells;
+}
+
+// Writes back only the cells that changed, so that a cell the row rules did not touch keeps
+// its text exactly, whatever characters it holds.
+void writeRow(CMSFlexGrid& grid, int row, const ChannelRow& cells) {
+    for (int c = kColReceive; c < kChannelColumns; ++c)
+        if (toBytes(grid.TextMatrix(row, c)) != cells[c])
+            grid.SetTextMatrix(row, c, fromBytes(cells[c]));
+}
+
+std::vector<std::string> listEntries(const QComboBox& list) {
+    std::vector<std::string> entries;
+    entries.reserve(static_cast<std::size_t>(list.count()));
+    for (int i = 0; i < list.count(); ++i)
+        entries.push_back(toBytes(list.itemText(i)));
+    return entries;
+}
+
+} // namespace
+
+void CZolView::connectCellEditing() {
+    connect(grid_, &CMSFlexGrid::DblClick, this, &CZolView::OnGridDblClick);
+    connect(grid_, &CMSFlexGrid::MouseDown, this,
+            [this](short button, short, int, int) { OnGridMouseDown(button); });
+    connect(grid_, &CMSFlexGrid::KeyPress, this, [this](quint16* key) { OnGridKeyPress(*key); });
+    connect(grid_, &CMSFlexGrid::EnterCell, this, &CZolView::LoadEditorFromCell);
+    connect(grid_, &CMSFlexGrid::LeaveCell, this, &CZolView::CommitCellEdit);
+    connect(grid_, &CMSFlexGrid::Scroll, this, &CZolView::OnGridScroll);
+    qApp->installEventFilter(this);
+}
+
+void CZolView::connectEditors() {
+    // Typing into the tone field leaves the list: its text, not an entry, is the value now.
+    connect(toneEditor_->lineEdit(), &QLineEdit::textEdited, this, [this](const QString& text) {
+        QLineEdit* field = toneEditor_->lineEdit();
+        const int caret = field->cursorPosition();
+        toneEditor_->setCurrentIndex(-1);
+        field->setText(text);
+        field->setCursorPosition(caret);
+    });
+    // A stored name may be longer than a typed one may grow: the limit never cuts it.
+    connect(nameEditor_, &QLineEdit::textEdited, this, [this](const QString& text) {
+        nameEditor_->setMaxLength(std::max<int>(kNameEditorLimit, text.size()));
+    });
+}
+
+void CZolView::OnGridDblClick() {
+    if (editorsCreated_ && grid_->Row() != 0 && grid_->Col() != 0)
+        ShowCellEditor(kNoKey);
+}
+
+void CZolView::OnGridMouseDown(short button) {
+    if (editorsCreated_ && button != kRightButton && grid_->Row() != 0 && grid_->Col() != 0)
+        ShowCellEditor(kNoKey);
+}
+
+// Typing never opens the Tx Power list: its two entries are chosen with the mouse.
+void CZolView::OnGridKeyPress(quint16 key) {
+    if (editorsCreated_ && grid_->Row() != 0 && grid_->Col() != 0 && grid_->Col() != kColTxPower)
+        ShowCellEditor(key);
+}
+
+// An editor cannot follow its cell while the grid scrolls: it closes, and what was typed or
+// picked in it is dropped. Loading it again keeps the closed editor in step with the cell.
+void CZolView::OnGridScroll() {
+    if (!editorsCreated_)
+        return;
+    for (int column : {kColReceive, kColRxTone, kColScan, kColTxPower, kColBusyLock, kColName})
+        closeEditor(EditorForColumn(column));
+    LoadEditorFromCell();
+    grid_->Refresh();
+}
+
+void CZolView::LoadEditorFromCell() {
+    if (!editorsCreated_ || grid_->Row() == 0)
+        return;
+    const QString text = grid_->Text();
+    QWidget* editor = EditorForColumn(grid_->Col());
+    if (auto* list = qobject_cast<QComboBox*>(editor))
+        list->setCurrentIndex(static_cast<int>(matchListEntry(listEntries(*list), toBytes(text))));
+    else
+        setFieldText(static_cast<QLineEdit*>(editor), text);
+}
+
+void CZolView::ShowCellEditor(quint16 key) {
+    QWidget* editor = EditorForColumn(grid_->Col());
+    auto* list = qobject_cast<QComboBox*>(editor);
+    auto* field = qobject_cast<QLineEdit*>(editor);
+    const bool printable = key >= kFirstPrintable;
+    const QString keyText = printable ? QString(QChar(key)) : QString();
+
+    QString typed; // what the edit box shows over an empty cell
+    if (printable) {
+        if (field)
+            typed = field->text();
+        if (key >= '0' && key <= '9')
+            typed += keyText;
+        else
+            ui::messageBox(kPleaseInputNumber);
+    }
+
+    placeEditor(editor);
+    if (list) {
+        // Only the tone list has a text field; the other lists keep their selection.
+        if (printable && list->isEditable()) {
+            list->setCurrentIndex(-1);
+            list->setEditText(keyText);
+        }
+    } else {
+        const QString cell = grid_->Text();
+        setFieldText(field, cell.isEmpty() ? typed : (printable ? keyText : cell));
+        if (printable)
+            field->end(false);
+        else
+            field->selectAll();
+    }
+
+    editor->raise();
+    editor->show();
+    editor->setFocus();
+    grid_->Refresh();
+}
+
+// The cell's rectangle comes in twips from the grid; the editor is placed in the grid's
+// pixels by its resolution. A drop-down's rectangle includes its dropped list: the box itself
+// covers the cell and the list below it gets the rest.
+void CZolView::placeEditor(QWidget* editor) {
+    const int dpiX = grid_->logicalDpiX();
+    const int dpiY = grid_->logicalDpiY();
+    const int left = grid_->CellLeft() * dpiX / kTwipsPerInch - kCellOffset;
+    const int top = grid_->CellTop() * dpiY / kTwipsPerInch - kCellOffset;
+    const int width = grid_->CellWidth() * dpiX / kTwipsPerInch;
+    const int height = grid_->CellHeight() * dpiY / kTwipsPerInch;
+    editor->setGeometry(left, top, width, height);
+    if (auto* list = qobject_cast<QComboBox*>(editor)) {
+        const int entryHeight = std::max(1, list->view()->sizeHintForRow(0));
+        list->setMaxVisibleItems(std::max(1, kDroppedListHeight / entryHeight));
+    }
+}
+
+void CZolView::setFieldText(QLineEdit* field, const QString& text) {
+    if (field == nameEditor_)
+        nameEditor_->setMaxLength(std::max<int>(kNameEditorLimit, text.size()));
+    field->setText(text);
+}
+
+// Hiding the control that has the focus would pass the focus on along the form; it goes
+// back to the grid instead, where the user was working.
+void CZolView::closeEditor(QWidget* editor) {
+    const QWidget* focus = window()->focusWidget();
+    if (focus && (focus == editor || editor->isAncestorOf(focus)))
+        grid_->setFocus();
+    editor->hide();
+}
+
+void CZolView::CommitCellEdit() {
+    if (!editorsCreated_)
+        return;
+    const int r = grid_->Row();
+    const int c = grid_->Col();
+    if (r == 0)
+        return;
+    QWidget* editor = EditorForColumn(c);
+    if (editor->isHidden())
+        return;
+
+    if (editor == toneEditor_) {
+        grid_->SetTextMatrix(r, c,
+                             rowHasFrequency(readRow(*grid_, r)) ? selectedTone() : QString());
+    } else if (editor == nameEditor_) {
+        grid_->SetTextMatrix(r, c, nameEditor_->text());
+    } else if (auto* list = qobject_cast<QComboBox*>(editor)) {
+        commitListEditor(list, true);
+    } else {
+        commitFrequencyEditor(EraseCheck::FrequenciesAndTones);
+    }
+    closeEditor(editor);
+}
+
+// The tone list's value: its selected entry, or the entry its typed text names.
+QString CZolView::selectedTone() const {
+    if (toneEditor_->currentIndex() >= 0)
+        return toneEditor_->currentText();
+    return fromBytes(resolveToneText(tones_, toBytes(toneEditor_->currentText())));
+}
+
+void CZolView::commitListEditor(QComboBox* editor, bool emptyWithoutFrequency) {
+    const int r = grid_->Row();
+    if (rowHasFrequency(readRow(*grid_, r)))
+        grid_->SetText(editor->currentText());
+    else if (emptyWithoutFrequency)
+        grid_->SetText(QString());
+}
+
+void CZolView::commitFrequencyEditor(EraseCheck eraseCheck) {
+    const int r = grid_->Row();
+    ChannelRow row = readRow(*grid_, r);
+    commitFrequency(row, r, grid_->Col(), checkedFrequency(frequencyEditor_->text()), eraseCheck);
+    writeRow(*grid_, r, row);
+}
+
+// The text a frequency cell takes from what was typed: the checked frequency, or empty when
+// nothing was typed or a check refused it (with its message).
+std::string CZolView::checkedFrequency(const QString& typed) const {
+    if (typed.isEmpty())
+        return {};
+    const FrequencyCheck check =
+        checkFrequency(typed.toStdString(), bandLimit(panel_->typeIndex(), panel_->fieldIndex()));
+    if (check.verdict != FrequencyVerdict::Accepted) {
+        const std::string_view message = frequencyMessage(check.verdict);
+        ui::messageBox(QString::fromUtf8(message.data(), static_cast<qsizetype>(message.size())));
+    }
+    return check.text;
+}
+
+// Enter commits the open editor and opens the next one along the row, so that a whole
+// channel is typed with the keyboard alone. Returns the key the focused control gets in
+// place of Enter, or 0 when Enter has done all it does.
+int CZolView::CommitOnEnter(QWidget* focus) {
+    const int r = grid_->Row();
+    const int c = grid_->Col();
+    if (focus == frequencyEditor_) {
+        commitFrequencyEditor(EraseCheck::FrequenciesOnly);
+        closeEditor(frequencyEditor_);
+        walkToColumn(c + 1);
+    } else if (focus == scanEditor_ || focus == powerEditor_ || focus == busyLockEditor_) {
+        auto* list = static_cast<QComboBox*>(focus);
+        commitListEditor(list, false);
+        closeEditor(list);
+        walkToColumn(c + 1);
+    } else if (focus == nameEditor_) {
+        if (rowHasFrequency(readRow(*grid_, r)))
+            grid_->SetText(nameEditor_->text());
+        closeEditor(nameEditor_);
+        if (r < kChannelCount) {
+            grid_->SetRow(r + 1);
+            grid_->SetCol(kColReceive);
+            ShowCellEditor(kEnterWalk);
+        }
+    } else if (focus == grid_ || (grid_->isAncestorOf(focus) && !isEditor(focus))) {
+        // On the grid Enter moves one cell to the right; at Tx Power it leaves the table.
+        return c == kColTxPower ? Qt::Key_Tab : Qt::Key_Right;
+    } else if (!toneEditor_->isHidden()) {
+        const QString tone =
+            rowHasFrequency(readRow(*grid_, r))
+                ? fromBytes(resolveToneText(tones_, toBytes(toneEditor_->currentText())))
+                : QString();
+        grid_->SetText(tone);
+        closeEditor(toneEditor_);
+        walkToColumn(c + 1);
+    } else {
+        return Qt::Key_Tab;
+    }
+    return 0;
+}
+
+void CZolView::walkToColumn(int column) {
+    grid_->SetCol(column);
+    ShowCellEditor(kEnterWalk);
+}
+
+bool CZolView::isEditor(const QWidget* widget) const {
+    for (int column : {kColReceive, kColRxTone, kColScan, kColTxPower, kColBusyLock, kColName}) {
+        const QWidget* editor = EditorForColumn(column);
+        if (widget == editor || editor->isAncestorOf(widget))
+            return true;
+    }
+    return false;
+}
+
+// The control of the form a key went to: the receiver itself, or the drop-down whose open
+// list took the key. Null for anything outside the form.
+QWidget* CZolView::formControl(QObject* receiver) const {
+    auto* widget = qobject_cast<QWidget*>(receiver);
+    if (widget && widget->window()->windowType() == Qt::Popup)
+        widget = qobject_cast<QComboBox*>(widget->window()->parentWidget());
+    if (!widget || (widget != this && !isAncestorOf(widget)))
+        return nullptr;
+    return widget;
+}
+
+bool CZolView::PreTranslateMessage(QObject* receiver, QKeyEvent* event) {
+    if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter)
+        return false;
+    QWidget* focus = formControl(receiver);
+    if (!focus || !editorsCreated_)
+        return false;
+    if (const int handOn = CommitOnEnter(focus)) {
+        QKeyEvent replaced(QEvent::KeyPress, handOn, event->modifiers());
+        QCoreApplication::sendEvent(focus, &replaced);
+    }
+    return true;
+}
+
+void CZolView::showStatusHint(const QPoint& windowPos) {
+    QWidget* under = window()->childAt(windowPos);
+    if (under && (under == this || isAncestorOf(under)))
+        emit statusHint(statusHintFor(under, grid_));
+}
+
+bool CZolView::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress)
+        return PreTranslateMessage(watched, static_cast<QKeyEvent*>(event));
+    // Every move of the pointer reaches the window, whatever widget it is over.
+    if (event->type() == QEvent::MouseMove &&
+        watched == static_cast<QObject*>(window()->windowHandle()))
+        showStatusHint(static_cast<QMouseEvent*>(event)->scenePosition().toPoint());
+    return QScrollArea::eventFilter(watched, event);
+}

@@ -1,0 +1,70 @@
+#pragma once
+
+#include <QObject>
+#include <QTemporaryDir>
+
+class ShellTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void commandLineNamesTheWork_data();
+    void commandLineNamesTheWork();
+    void recentFilesKeepFourNewestFirst();
+    void recentFilesSurviveARestart();
+    void recentFileMenuTextsNumberAndShorten();
+};
+
+class FrameTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void menusHoldEveryItemInOrder();
+    void acceleratorTableIsExactlyTwelveKeys();
+    void laterCommandsArePresentButDisabled();
+    void toolbarButtonsInOrder();
+    void hoveringAButtonShowsItsPrompt();
+    void statusBarShowsIdleTextAndLockPanes();
+    void scrollLockKeyLightsItsPane();
+    void portStartsOnCom1AndFollowsTheMenu();
+    void portKeysNeverChangeThePort();
+    void acceleratorBeatsAFocusedEditField();
+    void viewMenuTogglesBars();
+    void windowStartsSizedCentredAndCaptioned();
+    void helpKeys();
+    void aboutBoxShowsVersion();
+};
+
+class FileCommandsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void newShowsTheFactoryImage();
+    void openShowsTheFileAndKeepsTheCaption();
+    void saveAfterNewAsksForANameAndWritesTheFactoryImage();
+    void openThenSaveChangesOnlyWhatTheTableNormalises();
+    void failedOpenChangesNothing_data();
+    void failedOpenChangesNothing();
+    void failedSaveNamesTheFile();
+    void recentFileOneOpensTheStandardWay();
+    void recentFileThatIsGoneIsDropped();
+    void placeholderShowsWithoutRecentFiles();
+    void commandLineFileIsOpened();
+    void commandLineFileThatFailsEndsTheProgram();
+    void droppedFilesAreOpened();
+    void closingAfterEditsAsksNothing();
+    void toneListStaysWholeAcrossNewAndOpen();
+
+private:
+    QTemporaryDir dir;
+};
+
+class TransferCommandsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void commandsOpenTheDialogOverTheTable();
+    void readUsesThePortChosenInTheMenu();
+    void keysDoNothingDuringATransfer();
+    void closingTheWindowEndsTheTransferFirst();
+    void newDuringATransferWaitsForThePort();
+};

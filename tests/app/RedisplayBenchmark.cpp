@@ -1,0 +1,99 @@
+// New and Open: the image goes to all 199 rows and the panel, and the window repaints.
+
+#include "CMainFrame.h"
+#include "CZolApp.h"
+#include "CZolView.h"
+#include "IsolatedSettings.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QTest>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+CZolApp* theApp = nullptr;
+QString fullFile;
+
+std::uint8_t bcd(int twoDigits) {
+    return static_cast<std::uint8_t>(twoDigits / 10 * 16 + twoDigits % 10);
+}
+
+// Every channel in use, with tones, flags and a name.
+QByteArray fullImage() {
+    quorl::RadioImage image;
+    quorl::resetImage(image);
+    for (int channel = 1; channel <= quorl::kChannelCount; ++channel) {
+        const std::size_t at = quorl::channelRecordOffset(channel);
+        const std::uint8_t record[13] = {0x25,
+                                         0x06,
+                                         bcd(channel % 100),
+                                         0x44,
+                                         0x25,
+                                         0x06,
+                                         bcd(channel % 100),
+                                         0x44,
+                                         0x85,
+                                         0x08,
+                                         0x23,
+                                         0x80,
+                                         0x31};
+        std::copy(std::begin(record), std::end(record), image.begin() + at);
+        const std::string name = "CH" + std::to_string(channel);
+        std::copy(name.begin(), name.end(), image.begin() + quorl::channelNameOffset(channel));
+    }
+    return QByteArray(reinterpret_cast<const char*>(image.data()), quorl::kImageSize);
+}
+
+void repaint() {
+    theApp->mainFrame()->repaint();
+}
+
+void NewAfterOpen(benchmark::State& state) {
+    for (auto _ : state) {
+        state.PauseTiming();
+        theApp->OpenDocumentFile(fullFile);
+        repaint();
+        state.ResumeTiming();
+        theApp->OnFileNew();
+        repaint();
+    }
+}
+
+void OpenAfterNew(benchmark::State& state) {
+    for (auto _ : state) {
+        state.PauseTiming();
+        theApp->OnFileNew();
+        repaint();
+        state.ResumeTiming();
+        theApp->OpenDocumentFile(fullFile);
+        repaint();
+    }
+}
+
+BENCHMARK(NewAfterOpen)->Unit(benchmark::kMillisecond);
+BENCHMARK(OpenAfterNew)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    if (!qEnvironmentVariableIsSet("DISPLAY") && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    const IsolatedSettings settings;
+    QApplication application(argc, argv);
+    fullFile = settings.path() + QStringLiteral("/full.sin");
+    QFile file(fullFile);
+    if (!file.open(QIODevice::WriteOnly) || file.write(fullImage()) != quorl::kImageSize)
+        return 1;
+    file.close();
+
+    CZolApp app;
+    if (!app.InitInstance({}) || !QTest::qWaitForWindowExposed(app.mainFrame()))
+        return 1;
+    theApp = &app;
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

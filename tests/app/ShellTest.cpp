@@ -1,0 +1,87 @@
+#include "AppTests.h"
+#include "CommandLine.h"
+#include "RecentFileList.h"
+
+#include <QSettings>
+#include <QTest>
+
+using namespace quorl;
+
+Q_DECLARE_METATYPE(quorl::ShellCommand::Kind)
+
+void ShellTest::init() {
+    QSettings().clear();
+}
+
+void ShellTest::commandLineNamesTheWork_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<ShellCommand::Kind>("kind");
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("printer");
+    QTest::newRow("nothing") << QStringList{} << ShellCommand::FileNew << ""
+                             << "";
+    QTest::newRow("file") << QStringList{"a.sin"} << ShellCommand::FileOpen << "a.sin"
+                          << "";
+    QTest::newRow("absolute path is no switch")
+        << QStringList{"/home/x/a.sin"} << ShellCommand::FileOpen << "/home/x/a.sin"
+        << "";
+    QTest::newRow("print") << QStringList{"/p", "a.sin"} << ShellCommand::FilePrint << "a.sin"
+                           << "";
+    QTest::newRow("print, dash, after the file")
+        << QStringList{"a.sin", "-P"} << ShellCommand::FilePrint << "a.sin"
+        << "";
+    QTest::newRow("print to") << QStringList{"/pt", "a.sin", "Laser", "drv", "lpt1"}
+                              << ShellCommand::FilePrintTo << "a.sin"
+                              << "Laser";
+    QTest::newRow("print without a file") << QStringList{"/p"} << ShellCommand::FileNew << ""
+                                          << "";
+    QTest::newRow("unknown switch ignored")
+        << QStringList{"-dde", "b.sin"} << ShellCommand::FileOpen << "b.sin"
+        << "";
+    QTest::newRow("first file counts")
+        << QStringList{"b.sin", "c.sin"} << ShellCommand::FileOpen << "b.sin"
+        << "";
+}
+
+void ShellTest::commandLineNamesTheWork() {
+    QFETCH(QStringList, arguments);
+    QFETCH(ShellCommand::Kind, kind);
+    QFETCH(QString, file);
+    QFETCH(QString, printer);
+    const ShellCommand command = parseCommandLine(arguments);
+    QCOMPARE(command.kind, kind);
+    QCOMPARE(command.fileName, file);
+    QCOMPARE(command.printerName, printer);
+}
+
+void ShellTest::recentFilesKeepFourNewestFirst() {
+    RecentFileList list;
+    list.load();
+    QVERIFY(list.paths().isEmpty());
+    for (const char* path : {"/a.sin", "/b.sin", "/c.sin", "/d.sin", "/b.sin", "/e.sin"})
+        list.add(path);
+    QCOMPARE(list.paths(), QStringList({"/e.sin", "/b.sin", "/d.sin", "/c.sin"}));
+    list.remove(1);
+    list.remove(7);
+    QCOMPARE(list.paths(), QStringList({"/e.sin", "/d.sin", "/c.sin"}));
+}
+
+void ShellTest::recentFilesSurviveARestart() {
+    {
+        RecentFileList list;
+        list.add("/one.sin");
+        list.add("/two.sin");
+    }
+    QSettings settings;
+    QCOMPARE(settings.value("Recent File List/File1").toString(), "/two.sin");
+    RecentFileList reloaded;
+    reloaded.load();
+    QCOMPARE(reloaded.paths(), QStringList({"/two.sin", "/one.sin"}));
+}
+
+void ShellTest::recentFileMenuTextsNumberAndShorten() {
+    QCOMPARE(recentFileMenuText(0, "/tmp/a.sin"), "&1 /tmp/a.sin");
+    QCOMPARE(recentFileMenuText(3, "/tmp/R&D.sin"), "&4 /tmp/R&&D.sin");
+    QCOMPARE(recentFileMenuText(1, "/home/someone/radios/site-north/channels.sin"),
+             "&2 /home/.../channels.sin");
+}

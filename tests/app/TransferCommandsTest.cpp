@@ -1,0 +1,211 @@
+// Read From Radio and Write To Radio in the program's window: the commands, their keys and
+// toolbar buttons, the Port menu, and what the window does while a transfer runs. The
+// quorl-radio-sim program plays the radio on a pseudo-terminal; pauses are skipped.
+
+#include "AppTestSupport.h"
+#include "AppTests.h"
+#include "CMSFlexGrid.h"
+#include "CMainFrame.h"
+#include "CZolApp.h"
+#include "CZolView.h"
+#include "ChannelCodec.h"
+#include "CommandTable.h"
+#include "ControlId.h"
+#include "DefaultMemory.h"
+#include "MessageRecorder.h"
+#include "ProgressDialog.h"
+#include "SerialPort.h"
+#include "TransferFixture.h"
+
+#include <QDialog>
+#include <QPushButton>
+#include <QSettings>
+#include <QTest>
+#include <QToolBar>
+
+using namespace quorl;
+
+namespace {
+
+bool portIsFree(const QString& portName = QStringLiteral("COM1")) {
+    SerialPort probe;
+    return probe.open(portName, kCloneTimeouts);
+}
+
+// The program with COM1 on the simulated radio and the other ports leading nowhere.
+struct Session {
+    Session() {
+        for (const char* variable : {"QUORL_COM2", "QUORL_COM3", "QUORL_COM4"})
+            qputenv(variable, "/nonexistent/quorl-port");
+        app = apptest::startApp();
+        if (app)
+            app->view()->setTransferLine(nullptr, &noPauses);
+    }
+    ~Session() {
+        app.reset();
+        for (const char* variable : {"QUORL_COM1", "QUORL_COM2", "QUORL_COM3", "QUORL_COM4"})
+            qunsetenv(variable);
+    }
+
+    CMainFrame* frame() const { return app->mainFrame(); }
+    CZolView* view() const { return app->view(); }
+    ProgressDialog& dialog() const { return view()->progressDialog(); }
+
+    // Presses Start and waits until the transfer has closed the dialog.
+    bool runTransfer() {
+        QDialog* window = dialog().window();
+        if (!window || !QTest::qWaitForWindowActive(window))
+            return false;
+        QTest::mouseClick(ui::findControl(window, ProgressDialog::kIdStart), Qt::LeftButton);
+        return QTest::qWaitFor([this] { return !dialog().isOpen(); }, 10000);
+    }
+
+    QStringList channelTexts() const {
+        QStringList texts;
+        for (int row = 1; row <= kChannelCount; ++row)
+            for (int column = kColReceive; column < kChannelColumns; ++column)
+                texts.append(view()->grid()->TextMatrix(row, column));
+        return texts;
+    }
+
+    testkit::RadioSimProcess radio;
+    testkit::VirtualClock clock;
+    testkit::Trace trace;
+    testkit::VirtualPacer noPauses{clock, trace};
+    ui::MessageRecorder messages;
+    std::unique_ptr<CZolApp> app;
+};
+
+// Notes whether the port was free and the transfer over when the window went away.
+class HideWatcher : public QObject {
+public:
+    explicit HideWatcher(CZolView* view) : view_(view) {}
+    bool hidden = false;
+    bool portFreeThen = false;
+    bool transferOverThen = false;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Hide && !hidden) {
+            hidden = true;
+            portFreeThen = portIsFree();
+            transferOverThen = !view_->isTransferRunning();
+        }
+        return false;
+    }
+
+private:
+    CZolView* view_;
+};
+
+} // namespace
+
+void TransferCommandsTest::init() {
+    QSettings().clear();
+}
+
+void TransferCommandsTest::commandsOpenTheDialogOverTheTable() {
+    Session session;
+    QVERIFY(session.app);
+    CMainFrame* frame = session.frame();
+    for (int id : {kCmdReadFromRadio, kCmdWriteToRadio}) {
+        QVERIFY(frame->command(id)->isEnabled());
+        QVERIFY(frame->toolBar()->widgetForAction(frame->command(id))->isEnabled());
+    }
+
+    QTest::keyClick(frame, Qt::Key_R, Qt::ControlModifier);
+    QDialog* window = session.dialog().window();
+    QVERIFY(window);
+    QCOMPARE(window->windowTitle(), "Reading Data Progress");
+    const QWidget* grid = session.view()->grid();
+    const QPoint gridCentre = grid->mapToGlobal(grid->rect().center());
+    QVERIFY((window->frameGeometry().center() - gridCentre).manhattanLength() <= 2);
+
+    QTest::mouseClick(frame->toolBar()->widgetForAction(frame->command(kCmdWriteToRadio)),
+                      Qt::LeftButton);
+    QCOMPARE(session.dialog().window(), window);
+    QCOMPARE(window->windowTitle(), "Reading Data Progress");
+    QVERIFY(session.view()->transferDirection() == TransferDirection::Write);
+}
+
+void TransferCommandsTest::readUsesThePortChosenInTheMenu() {
+    Session session;
+    QVERIFY(session.app);
+    QVERIFY(startRadioOn(session.radio, {"--delay", "0"}, "COM3"));
+    qputenv("QUORL_COM1", "/nonexistent/quorl-port");
+    session.frame()->command(kCmdPort3)->trigger();
+
+    session.frame()->command(kCmdReadFromRadio)->trigger();
+    QVERIFY(session.runTransfer());
+    QVERIFY(session.messages.texts().isEmpty());
+    QCOMPARE(session.channelTexts(),
+             TransferFixture::sheetTexts(decodeChannels(defaultSimMemory())));
+}
+
+// Keys reach no shortcut and no dialog while the blocks move, even with the main window
+// active (the dialog left while the guard was down): the read runs to its end.
+void TransferCommandsTest::keysDoNothingDuringATransfer() {
+    Session session;
+    QVERIFY(session.app);
+    QVERIFY(startRadioOn(session.radio, {"--delay", "0"}));
+    QTest::keyClick(session.frame(), Qt::Key_R, Qt::ControlModifier);
+    QDialog* window = session.dialog().window();
+    QVERIFY(window);
+    runAtProgress(session.dialog(), 20, [&session] {
+        session.dialog().disarmGuard();
+        session.frame()->activateWindow();
+    });
+    bool frameActive = false;
+    runAtProgress(session.dialog(), 40, [&session, &frameActive, window] {
+        frameActive = session.frame()->isActiveWindow();
+        for (Qt::Key key : {Qt::Key_W, Qt::Key_N})
+            QTest::keyClick(session.frame(), key, Qt::ControlModifier);
+        QTest::keyClick(window, Qt::Key_Escape);
+    });
+    QVERIFY(session.runTransfer());
+
+    QVERIFY(frameActive);
+    QVERIFY(session.messages.texts().isEmpty());
+    QVERIFY(session.view()->transferDirection() == TransferDirection::Read);
+    QCOMPARE(session.channelTexts(),
+             TransferFixture::sheetTexts(decodeChannels(defaultSimMemory())));
+    QVERIFY(!session.dialog().isOpen());
+}
+
+void TransferCommandsTest::closingTheWindowEndsTheTransferFirst() {
+    Session session;
+    QVERIFY(session.app);
+    QVERIFY(startRadioOn(session.radio, {"--delay", "0"}));
+    HideWatcher watcher(session.view());
+    session.frame()->installEventFilter(&watcher);
+    bool stayedOpen = false;
+    session.frame()->command(kCmdReadFromRadio)->trigger();
+    runAtProgress(session.dialog(), 20, [&] {
+        session.frame()->close();
+        stayedOpen = session.frame()->isVisible();
+    });
+    QVERIFY(session.runTransfer());
+
+    QTRY_VERIFY(watcher.hidden);
+    QVERIFY(stayedOpen);
+    QVERIFY(watcher.portFreeThen);
+    QVERIFY(watcher.transferOverThen);
+    QVERIFY(session.messages.texts().isEmpty());
+}
+
+void TransferCommandsTest::newDuringATransferWaitsForThePort() {
+    Session session;
+    QVERIFY(session.app);
+    QVERIFY(startRadioOn(session.radio, {"--delay", "0"}));
+    session.frame()->command(kCmdReadFromRadio)->trigger();
+    runAtProgress(session.dialog(), 20,
+                  [&session] { session.frame()->command(kCmdFileNew)->trigger(); });
+    QVERIFY(session.runTransfer());
+
+    RadioImage factory{};
+    resetImage(factory);
+    QTRY_VERIFY(session.app->document().image() == factory);
+    QCOMPARE(session.channelTexts(), TransferFixture::sheetTexts(decodeChannels(factory)));
+    QVERIFY(session.messages.texts().isEmpty());
+    QVERIFY(portIsFree());
+}

@@ -1,0 +1,22 @@
+#include "AppTests.h"
+
+#include "IsolatedSettings.h"
+
+#include <QApplication>
+#include <QTest>
+
+int main(int argc, char* argv[]) {
+    const IsolatedSettings settings;
+    QApplication app(argc, argv);
+
+    int failures = 0;
+    ShellTest shell;
+    failures += QTest::qExec(&shell, argc, argv);
+    FrameTest frame;
+    failures += QTest::qExec(&frame, argc, argv);
+    FileCommandsTest files;
+    failures += QTest::qExec(&files, argc, argv);
+    TransferCommandsTest transfers;
+    failures += QTest::qExec(&transfers, argc, argv);
+    return failures;
+}

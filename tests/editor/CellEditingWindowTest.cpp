@@ -1,0 +1,131 @@
+// Editing in the program's own window: the status-bar hints, the Edit Data accelerator and
+// Save, all with real pointer moves and keys.
+
+#include "CMSFlexGrid.h"
+#include "CMainFrame.h"
+#include "CZolApp.h"
+#include "CZolView.h"
+#include "ChannelCodec.h"
+#include "ControlId.h"
+#include "FormIds.h"
+#include "IsolatedSettings.h"
+#include "MessageRecorder.h"
+#include "StatusHint.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace quorl;
+
+class CellEditingWindowTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<CZolApp> app;
+    std::unique_ptr<ui::MessageRecorder> messages;
+
+    CMainFrame* frame() const { return app->mainFrame(); }
+    CZolView* view() const { return app->view(); }
+    CMSFlexGrid* grid() const { return view()->grid(); }
+    QTableView* table() const { return grid()->findChild<QTableView*>(); }
+    QWidget* focus() const { return QApplication::focusWidget(); }
+
+    QPoint cellCentre(int row, int col) const {
+        return table()->visualRect(table()->model()->index(row - 1, col - 1)).center();
+    }
+    void click(int row, int col) {
+        QTest::mouseClick(table()->viewport(), Qt::LeftButton, {}, cellCentre(row, col));
+    }
+    QString hintOver(QWidget* widget, QPoint at) {
+        QTest::mouseMove(widget, at);
+        return frame()->messagePane()->text();
+    }
+    QString hintOver(QWidget* widget) { return hintOver(widget, widget->rect().center()); }
+
+private slots:
+    void init() {
+        app = std::make_unique<CZolApp>();
+        QVERIFY(app->InitInstance({}));
+        QVERIFY(QTest::qWaitForWindowActive(frame()));
+        messages = std::make_unique<ui::MessageRecorder>();
+    }
+    void cleanup() {
+        messages.reset();
+        app.reset();
+    }
+
+    void statusBarHintFollowsThePointer() {
+        QCOMPARE(hintOver(ui::findControl<QComboBox>(view(), kIdType)), kHintComboBox);
+        QCOMPARE(hintOver(ui::findControl<QCheckBox>(view(), kIdBeep)), kHintElsewhere);
+        QCOMPARE(hintOver(table()->viewport(), cellCentre(2, 2)), kHintChannelTable);
+        QCOMPARE(hintOver(table()->horizontalHeader()), kHintChannelTable);
+        QCOMPARE(hintOver(view()->form(), QPoint(2, 2)), kHintElsewhere);
+
+        click(2, 1);
+        QCOMPARE(hintOver(view()->frequencyEditor()), kHintElsewhere);
+        QCOMPARE(hintOver(table()->viewport(), cellCentre(5, 5)), kHintChannelTable);
+
+        // The tone list's text field is an edit box; its arrow belongs to the drop-down.
+        click(2, 3);
+        QComboBox* tone = view()->toneEditor();
+        QCOMPARE(hintOver(tone->lineEdit()), kHintElsewhere);
+        QCOMPARE(hintOver(tone, QPoint(tone->width() - 3, tone->height() / 2)), kHintComboBox);
+    }
+
+    // Ctrl+E belongs to Edit Data wherever the focus is, an open editor included.
+    void editDataKeyCommitsAndGoesToChannelOne() {
+        click(5, 1);
+        QTest::keyClicks(focus(), "446.00625");
+        QTest::keyClick(focus(), Qt::Key_E, Qt::ControlModifier);
+        QCOMPARE(messages->texts(), QStringList{"Please directly double click inside the table"});
+        QCOMPARE(grid()->TextMatrix(5, 2), "446.00625");
+        QCOMPARE(grid()->Row(), 1);
+        QCOMPARE(grid()->Col(), 1);
+        QVERIFY(view()->frequencyEditor()->isHidden());
+        QCOMPARE(view()->frequencyEditor()->text(), QString());
+    }
+
+    void saveStoresTheCellsNotTheOpenEditor() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("radio.sin");
+        QVERIFY(app->document().OnSaveDocument(path).ok);
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray before = file.readAll();
+        file.close();
+
+        click(5, 1);
+        QTest::keyClicks(focus(), "446.00625");
+        QTest::keyClick(focus(), Qt::Key_S, Qt::ControlModifier);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), before);
+        file.close();
+        QCOMPARE(focus(), view()->frequencyEditor());
+        QCOMPARE(view()->frequencyEditor()->text(), "446.00625");
+
+        click(1, 1);
+        QTest::keyClick(focus(), Qt::Key_S, Qt::ControlModifier);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray after = file.readAll();
+        QVERIFY(app->document().OnOpenDocument(path).ok);
+        QVERIFY(channelInUse(app->document().image(), 5));
+        QVERIFY(after != before);
+    }
+};
+
+int main(int argc, char* argv[]) {
+    const IsolatedSettings settings;
+    QApplication application(argc, argv);
+    CellEditingWindowTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "CellEditingWindowTest.moc"
