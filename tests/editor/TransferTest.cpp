@@ -19,9 +19,11 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -282,6 +284,25 @@ private slots:
             std::equal(f->image.begin(), f->image.begin() + 0x1FE8, radio.radio.memory().begin()));
         QCOMPARE(TransferFixture::channelTexts(decodeChannels(radio.radio.memory()), 1),
                  kEditedChannel);
+    }
+
+    // A value still being typed into the table goes to the radio with the rest.
+    void writeCommitsTheCellBeingEdited() {
+        VirtualRadio radio(*f, {});
+        QVERIFY(QTest::qWaitForWindowActive(&f->frame));
+        auto* table = f->view->grid()->findChild<QTableView*>();
+        const QModelIndex cell = table->model()->index(3 - 1, kColReceive - 1);
+        QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, table->visualRect(cell).center());
+        QCOMPARE(QApplication::focusWidget(), f->view->frequencyEditor());
+        QTest::keyClicks(f->view->frequencyEditor(), QStringLiteral("446.10000"));
+
+        f->view->OnWriteToRadio();
+        QVERIFY(f->view->frequencyEditor()->isHidden());
+        QVERIFY(f->runTransfer());
+
+        const ChannelSheet written = decodeChannels(radio.radio.memory());
+        QCOMPARE(QString::fromStdString(written.cell(3, kColReceive)), "446.10000");
+        QCOMPARE(QString::fromStdString(written.cell(3, kColTransmit)), "446.10000");
     }
 
     // What closes the window or replaces the document waits until the port is closed.
