@@ -44,9 +44,9 @@ const QString kCommunicationError =
 const QStringList kEditedChannel{"446.00625", "446.00625", "OFF", "67.0",
                                  "Yes",       "High",      "No",  "PMR1"};
 
-bool portIsFree(const QString& portName = QStringLiteral("COM1")) {
+bool portIsFree() {
     SerialPort probe;
-    return probe.open(portName, kCloneTimeouts);
+    return probe.open(QStringLiteral("COM1"), kCloneTimeouts);
 }
 
 RadioImage randomMemory() {
@@ -96,16 +96,9 @@ private slots:
     void init() { f = std::make_unique<TransferFixture>(); }
     void cleanup() { f.reset(); }
 
-    void readFillsTheTableFromTheRadio_data() {
-        QTest::addColumn<QString>("port");
-        QTest::newRow("COM1") << "COM1";
-        QTest::newRow("COM3 chosen") << "COM3";
-    }
     void readFillsTheTableFromTheRadio() {
-        QFETCH(QString, port);
-        QVERIFY(f->startRadio({"--delay", "0"}, port.toLatin1().constData()));
+        QVERIFY(f->startRadio({"--delay", "0"}));
         f->skipPauses();
-        f->view->setPortName(port);
         for (std::size_t at = 0x1FF8; at < kImageSize; ++at)
             f->image[at] = static_cast<std::uint8_t>(at);
         const RadioImage before = f->image;
@@ -121,7 +114,7 @@ private slots:
         QCOMPARE(f->tableTexts(), TransferFixture::sheetTexts(decodeChannels(radio)));
         QVERIFY(f->view->settingsPanel()->state() == decodeSettings(radio));
         QVERIFY(f->messages.empty());
-        QVERIFY(portIsFree(port));
+        QVERIFY(portIsFree());
         QVERIFY(f->radio.stop());
     }
 
@@ -303,31 +296,6 @@ private slots:
         const ChannelSheet written = decodeChannels(radio.radio.memory());
         QCOMPARE(QString::fromStdString(written.cell(3, kColReceive)), "446.10000");
         QCOMPARE(QString::fromStdString(written.cell(3, kColTransmit)), "446.10000");
-    }
-
-    // What closes the window or replaces the document waits until the port is closed.
-    void jobsHeldBackUntilTheTransferHasEnded() {
-        QVERIFY(f->startRadio({"--delay", "0"}));
-        f->skipPauses();
-        const QStringList table = f->tableTexts();
-        int ran = 0;
-        bool portFreeThen = false;
-        bool dialogOpenThen = true;
-
-        f->view->OnReadFromRadio();
-        f->atProgress(10, [&] {
-            f->view->runAfterTransfer([&] {
-                ++ran;
-                portFreeThen = portIsFree();
-                dialogOpenThen = f->view->progressDialog().isOpen();
-            });
-        });
-        QVERIFY(f->runTransfer());
-        QTRY_COMPARE(ran, 1);
-        QVERIFY(portFreeThen);
-        QVERIFY(!dialogOpenThen);
-        QVERIFY(f->messages.empty());
-        QCOMPARE(f->tableTexts(), table);
     }
 };
 

@@ -123,14 +123,6 @@ private slots:
         QVERIFY(startButton()->isDefault());
     }
 
-    void opensCentredOverTheTable() {
-        dialog->open(*table);
-        const QPoint tableCentre = table->geometry().center();
-        const QPoint windowCentre = window()->frameGeometry().center();
-        QVERIFY2((tableCentre - windowCentre).manhattanLength() <= 1,
-                 qPrintable(QStringLiteral("%1,%2").arg(windowCentre.x()).arg(windowCentre.y())));
-    }
-
     void staysOnTheScreenOverATableOffIt() {
         const QRect screen = table->screen()->availableGeometry();
         table->move(screen.right() - 50, screen.bottom() - 50);
@@ -172,23 +164,26 @@ private slots:
         QCOMPARE(dialog->progressPosition(), 1022);
     }
 
-    void startDisablesItselfAndPostsOneRequest() {
-        openAndStart();
-        QVERIFY(!startButton()->isEnabled());
-        QTest::mouseClick(startButton(), Qt::LeftButton);
-        QTest::keyClick(window(), Qt::Key_Return);
-        QCoreApplication::sendPostedEvents(&owner);
-        QCOMPARE(owner.requests, 1);
-        QVERIFY(dialog->isOpen());
+    // Start, by click or by Enter, disables itself for good and posts one request.
+    void startPostsOneRequest_data() {
+        QTest::addColumn<bool>("byEnter");
+        QTest::newRow("click") << false;
+        QTest::newRow("Enter") << true;
     }
-
-    void enterPressesStart() {
+    void startPostsOneRequest() {
+        QFETCH(bool, byEnter);
         dialog->open(*table);
         QVERIFY(QTest::qWaitForWindowActive(window()));
-        QTest::keyClick(window(), Qt::Key_Return);
+        for (int press = 0; press < 2; ++press) {
+            if (byEnter)
+                QTest::keyClick(window(), Qt::Key_Return);
+            else
+                QTest::mouseClick(startButton(), Qt::LeftButton);
+        }
         QCoreApplication::sendPostedEvents(&owner);
         QCOMPARE(owner.requests, 1);
         QVERIFY(!startButton()->isEnabled());
+        QVERIFY(dialog->isOpen());
     }
 
     void cancelBeforeStartClosesAtOnce_data() {
