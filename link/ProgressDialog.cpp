@@ -8,7 +8,6 @@
 #include <QCoreApplication>
 #include <QDialog>
 #include <QLabel>
-#include <QMoveEvent>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
@@ -102,8 +101,7 @@ protected:
 
     void moveEvent(QMoveEvent* event) override {
         QDialog::moveEvent(event);
-        if (event->pos() != event->oldPos())
-            owner_.moved();
+        owner_.moved();
     }
 
 private:
@@ -169,6 +167,7 @@ void ProgressDialog::cancel() {
 }
 
 void ProgressDialog::start() {
+    startPosition_ = window_->frameGeometry().topLeft();
     window_->start->setEnabled(false);
     QCoreApplication::postEvent(owner_, new QEvent(kTransferRequest));
 }
@@ -182,8 +181,10 @@ void ProgressDialog::deactivated() {
         interrupt();
 }
 
+// Only the frame counts: a window manager that decorates the window late shifts what is inside
+// the frame, not the window.
 void ProgressDialog::moved() {
-    if (transferStarted())
+    if (transferStarted() && window_->frameGeometry().topLeft() != startPosition_)
         interrupt();
 }
 

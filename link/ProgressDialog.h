@@ -9,6 +9,7 @@
 // or (with the guard armed) leaving it counts as an interruption that cancels the transfer.
 
 #include <QEvent>
+#include <QPoint>
 #include <QString>
 
 #include <memory>
@@ -79,6 +80,7 @@ private:
     QObject* owner_;
     std::unique_ptr<Window> window_;
     QString captionText_;
+    QPoint startPosition_; // of the frame, when Start was pressed
     bool cancel_ = false;
     bool armed_ = false;
     bool interruptionShown_ = false;

@@ -19,18 +19,6 @@ namespace {
 // The handshake's 16 ms, then 15 + 5 ms a block.
 constexpr double kReadFloorMs = 16 + 1023 * 20;
 
-QApplication& application() {
-    // Without a display the window draws offscreen.
-    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
-        qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "editor_transfer_benchmark";
-    static char* argv[] = {name, nullptr};
-    static QApplication instance(argc, argv);
-    return instance;
-}
-
 void fullReadFromTheWindow(benchmark::State& state) {
     state.SetLabel(QApplication::platformName().toStdString());
     for (auto _ : state) {
@@ -69,7 +57,11 @@ void fullReadFromTheWindow(benchmark::State& state) {
 } // namespace
 
 int main(int argc, char** argv) {
-    application();
+    // Without a display the window draws offscreen.
+    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
+        qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RegisterBenchmark("FullReadFromTheWindow", fullReadFromTheWindow)
         ->Iterations(1)
