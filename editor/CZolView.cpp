@@ -3,6 +3,7 @@
 #include "CMSFlexGrid.h"
 #include "ChannelCodec.h"
 #include "ControlId.h"
+#include "FitWidthValidator.h"
 #include "FormIds.h"
 #include "MessageBox.h"
 #include "PortSelection.h"
@@ -110,8 +111,10 @@ void CZolView::fitParentFrame() {
 void CZolView::createEditors() {
     frequencyEditor_ = makeEditor<QLineEdit>(grid_, quorl::kIdFrequencyEditor, formFont_);
     frequencyEditor_->setFrame(false);
+    frequencyEditor_->setValidator(new FitWidthValidator(frequencyEditor_));
     nameEditor_ = makeEditor<QLineEdit>(grid_, quorl::kIdNameEditor, formFont_);
     nameEditor_->setFrame(false);
+    nameEditor_->setValidator(new FitWidthValidator(nameEditor_));
 
     powerEditor_ = makeListEditor(grid_, quorl::kIdPowerEditor, formFont_, {"Low", "High"});
     scanEditor_ = makeListEditor(grid_, quorl::kIdScanEditor, formFont_, {"Yes", "No"});

@@ -603,6 +603,23 @@ private slots:
         type("XY");
         QCOMPARE(view->nameEditor()->text(), "LONGNAM");
     }
+
+    void typingStopsWhenTheBoxIsFull() {
+        click(4, 1);
+        QLineEdit* box = view->frequencyEditor();
+        type(QString(40, QLatin1Char('4')));
+        const QString typed = box->text();
+        QVERIFY(typed.size() > 5);
+        QVERIFY(typed.size() < 40);
+        QVERIFY(box->fontMetrics().horizontalAdvance(typed) < box->width());
+        QVERIFY(box->fontMetrics().horizontalAdvance(typed + QLatin1Char('4')) + 5 > box->width());
+
+        // A text the program puts in is shown whole, however long.
+        const QString stored = QString(20, QLatin1Char('1'));
+        grid()->SetTextMatrix(5, 1, stored);
+        click(5, 1);
+        QCOMPARE(box->text(), stored);
+    }
 };
 
 QTEST_MAIN(CellEditingTest)
