@@ -34,6 +34,12 @@ private slots:
     void aboutBoxShowsVersion();
 };
 
+class IconsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void picturesPaintAtTheSizeAskedFor();
+};
+
 class FileCommandsTest : public QObject {
     Q_OBJECT
 private slots:
