@@ -38,6 +38,8 @@ class IconsTest : public QObject {
     Q_OBJECT
 private slots:
     void picturesPaintAtTheSizeAskedFor();
+    void styleIconsAreTheWrappedStyles();
+    void styleIconsOutliveTheirStyle();
 };
 
 class FileCommandsTest : public QObject {

@@ -1,8 +1,12 @@
 #include "Icons.h"
 #include "AppTests.h"
 #include "CommandTable.h"
+#include "DeferredIconStyle.h"
 
+#include <QApplication>
 #include <QImage>
+#include <QStyleFactory>
+#include <QStyleOption>
 #include <QTest>
 
 using namespace quorl;
@@ -39,4 +43,39 @@ void IconsTest::picturesPaintAtTheSizeAskedFor() {
         QCOMPARE(icon.actualSize(QSize(40, 30)), QSize(30, 30));
     }
     QVERIFY(commandIcon(kCmdFileSaveAs).isNull());
+}
+
+// The style's own icons, read late, are the icons the wrapped style gives for the same request,
+// in either reading direction.
+void IconsTest::styleIconsAreTheWrappedStyles() {
+    DeferredIconStyle style(QStyleFactory::create(QStringLiteral("Fusion")));
+    for (QStyle::StandardPixmap which :
+         {QStyle::SP_ToolBarHorizontalExtensionButton, QStyle::SP_ToolBarVerticalExtensionButton,
+          QStyle::SP_MessageBoxWarning, QStyle::SP_ArrowBack}) {
+        for (Qt::LayoutDirection direction : {Qt::LeftToRight, Qt::RightToLeft}) {
+            QStyleOption option;
+            option.direction = direction;
+            const QIcon deferred = style.standardIcon(which, &option);
+            const QIcon direct = style.baseStyle()->standardIcon(which, &option);
+            QCOMPARE(deferred.isNull(), direct.isNull());
+            QCOMPARE(deferred.availableSizes(), direct.availableSizes());
+            QCOMPARE(deferred.pixmap(QSize(16, 16)).toImage(),
+                     direct.pixmap(QSize(16, 16)).toImage());
+        }
+    }
+}
+
+// An icon first used after its style is gone is empty instead of reaching into the old style;
+// installing twice wraps the application's style once.
+void IconsTest::styleIconsOutliveTheirStyle() {
+    auto* style = new DeferredIconStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    const QIcon icon = style->standardIcon(QStyle::SP_MessageBoxWarning);
+    delete style;
+    QVERIFY(icon.pixmap(QSize(32, 32)).isNull());
+
+    DeferredIconStyle::install();
+    QStyle* installed = QApplication::style();
+    QVERIFY(qobject_cast<DeferredIconStyle*>(installed));
+    DeferredIconStyle::install();
+    QCOMPARE(QApplication::style(), installed);
 }
