@@ -5,6 +5,7 @@
 #include "CZolView.h"
 #include "CommandLine.h"
 #include "CommandTable.h"
+#include "DeferredIconStyle.h"
 #include "FileDialogs.h"
 #include "Icons.h"
 #include "MessageBox.h"
@@ -46,6 +47,7 @@ bool CZolApp::InitInstance(const QStringList& arguments) {
     QCoreApplication::setApplicationName(ui::kApplicationTitle);
     recentFiles_.load();
 
+    DeferredIconStyle::install();
     frame_ = std::make_unique<CMainFrame>();
     view_ = new CZolView(document_.image(), tones_);
     frame_->setView(view_);

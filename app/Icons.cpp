@@ -2,11 +2,18 @@
 
 #include "CommandTable.h"
 
+#include <QApplication>
+#include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
+#include <QStyle>
+#include <QStyleOption>
 
+#include <algorithm>
 #include <functional>
+#include <map>
+#include <utility>
 
 namespace quorl {
 
@@ -24,7 +31,7 @@ const QColor kRed(200, 50, 40);
 const QColor kBlue(40, 100, 200);
 
 // Paints on an 18 × 18 canvas, scaled to the requested size.
-QPixmap paint(int size, const Painting& painting) {
+QPixmap picture(int size, const Painting& painting) {
     QPixmap pixmap(size, size);
     pixmap.fill(Qt::transparent);
     QPainter painter(&pixmap);
@@ -77,15 +84,23 @@ void arrow(QPainter& p, QPointF from, QPointF to, const QColor& color) {
     p.setPen(QPen(kOutline, 1));
 }
 
-void letterInCircle(QPainter& p, QRectF circle, const QString& letter) {
+// Drawn with strokes rather than as a letter, so that no font has to be loaded for a picture.
+void questionMarkInCircle(QPainter& p, QRectF circle) {
     p.setBrush(kBlue);
     p.drawEllipse(circle);
-    QFont font = p.font();
-    font.setBold(true);
-    font.setPixelSize(static_cast<int>(circle.height() * 0.8));
-    p.setFont(font);
-    p.setPen(Qt::white);
-    p.drawText(circle, Qt::AlignCenter, letter);
+    const double h = circle.height();
+    const double x = circle.center().x();
+    const QRectF bow(x - 0.18 * h, circle.top() + 0.2 * h, 0.36 * h, 0.32 * h);
+    QPainterPath hook;
+    hook.arcMoveTo(bow, 160);
+    hook.arcTo(bow, 160, -250);
+    hook.lineTo(x, circle.top() + 0.64 * h);
+    p.setPen(QPen(Qt::white, 0.13 * h, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(hook);
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::white);
+    p.drawEllipse(QPointF(x, circle.top() + 0.8 * h), 0.08 * h, 0.08 * h);
     p.setPen(QPen(kOutline, 1));
 }
 
@@ -156,11 +171,11 @@ void contextHelp(QPainter& p) {
     p.setBrush(kPaper);
     p.drawPolygon(QPolygonF{
         {1.5, 1.5}, {1.5, 13}, {4.5, 10}, {6.5, 14.5}, {8.5, 13.5}, {6.5, 9.5}, {10.5, 9.5}});
-    letterInCircle(p, {9.5, 8.5, 8, 8}, "?");
+    questionMarkInCircle(p, {9.5, 8.5, 8, 8});
 }
 
 void about(QPainter& p) {
-    letterInCircle(p, {1.5, 1.5, 15, 15}, "?");
+    questionMarkInCircle(p, {1.5, 1.5, 15, 15});
 }
 
 void applicationPicture(QPainter& p) {
@@ -198,23 +213,65 @@ Painting paintingFor(int commandId) {
     }
 }
 
+// Paints its picture at the size asked for, when it is first asked for: at start-up nothing is
+// painted before the toolbar is, and then only at the one size the screen needs. Other modes
+// than Normal (a disabled button's picture) are derived by the style, as for any icon.
+class PaintedIconEngine : public QIconEngine {
+public:
+    PaintedIconEngine(Painting painting, QList<QSize> sizes)
+        : painting_(std::move(painting)), sizes_(std::move(sizes)) {}
+
+    QIconEngine* clone() const override { return new PaintedIconEngine(*this); }
+
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override { return sizes_; }
+
+    QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override {
+        const int side = std::min(size.width(), size.height());
+        return {side, side};
+    }
+
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State) override {
+        const int side = std::min(size.width(), size.height());
+        if (side <= 0)
+            return {};
+        QPixmap& cached = pixmaps_[{side, mode}];
+        if (cached.isNull()) {
+            cached = picture(side, painting_);
+            if (mode != QIcon::Normal) {
+                QStyleOption option;
+                option.palette = QGuiApplication::palette();
+                cached = QApplication::style()->generatedIconPixmap(mode, cached, &option);
+            }
+        }
+        return cached;
+    }
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
+               QIcon::State state) override {
+        const qreal ratio = painter->device()->devicePixelRatio();
+        painter->drawPixmap(rect, pixmap(rect.size() * ratio, mode, state));
+    }
+
+private:
+    Painting painting_;
+    QList<QSize> sizes_;
+    std::map<std::pair<int, QIcon::Mode>, QPixmap> pixmaps_;
+};
+
 } // namespace
 
 QIcon commandIcon(int commandId) {
-    const Painting painting = paintingFor(commandId);
+    Painting painting = paintingFor(commandId);
     if (!painting)
         return {};
-    QIcon icon;
-    icon.addPixmap(paint(kToolbarIconSize, painting));
-    icon.addPixmap(paint(kToolbarIconSize * 2, painting));
-    return icon;
+    return QIcon(new PaintedIconEngine(std::move(painting),
+                                       {QSize(kToolbarIconSize, kToolbarIconSize),
+                                        QSize(kToolbarIconSize, kToolbarIconSize) * 2}));
 }
 
 QIcon applicationIcon() {
-    QIcon icon;
-    for (int size : {16, 32, 48, 64})
-        icon.addPixmap(paint(size, applicationPicture));
-    return icon;
+    return QIcon(new PaintedIconEngine(
+        applicationPicture, {QSize(16, 16), QSize(32, 32), QSize(48, 48), QSize(64, 64)}));
 }
 
 } // namespace quorl

@@ -146,11 +146,24 @@ private:
     const Cells* cells_;
 };
 
+// A heading strip of fixed thickness. QHeaderView measures up to 200 section texts for its size
+// hint each time a heading or row label changes, and the table asks for it at every layout, only
+// to clamp it to the fixed thickness: the minimum, which is that thickness, is the same answer.
+class CMSFlexGrid::Heading : public QHeaderView {
+public:
+    Heading(Qt::Orientation orientation, QWidget* parent) : QHeaderView(orientation, parent) {}
+
+    QSize sizeHint() const override { return minimumSize(); }
+};
+
 // The table inside the grid. It reports moves of its current cell to the grid and leaves
 // typing to the grid's KeyPress: it never edits and never searches by typed text.
 class CMSFlexGrid::Table : public QTableView {
 public:
-    explicit Table(CMSFlexGrid* grid) : QTableView(grid), grid_(grid) {}
+    explicit Table(CMSFlexGrid* grid) : QTableView(grid), grid_(grid) {
+        setHorizontalHeader(new Heading(Qt::Horizontal, this));
+        setVerticalHeader(new Heading(Qt::Vertical, this));
+    }
 
 protected:
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override {

@@ -82,6 +82,7 @@ protected:
 
 private:
     class Cells;
+    class Heading;
     class Table;
     class Corner;
 

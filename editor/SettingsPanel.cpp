@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QStyle>
 #include <QStyleFactory>
 
@@ -40,7 +41,11 @@ QComboBox* makeCombo(QWidget* parent, const DialogUnits& units, int id, bool edi
     auto* combo = new QComboBox(parent);
     quorl::ui::setControlId(combo, id);
     if (editable) {
-        combo->setEditable(true);
+        // What setEditable(true) does, less building the drop-down list before it is first
+        // opened.
+        auto* field = new QLineEdit(combo);
+        field->setPalette(combo->palette());
+        combo->setLineEdit(field);
         combo->setInsertPolicy(QComboBox::NoInsert);
         combo->setCompleter(nullptr);
     }

@@ -34,6 +34,14 @@ private slots:
     void aboutBoxShowsVersion();
 };
 
+class IconsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void picturesPaintAtTheSizeAskedFor();
+    void styleIconsAreTheWrappedStyles();
+    void styleIconsOutliveTheirStyle();
+};
+
 class FileCommandsTest : public QObject {
     Q_OBJECT
 private slots:

@@ -14,6 +14,8 @@ int main(int argc, char* argv[]) {
     failures += QTest::qExec(&shell, argc, argv);
     FrameTest frame;
     failures += QTest::qExec(&frame, argc, argv);
+    IconsTest icons;
+    failures += QTest::qExec(&icons, argc, argv);
     FileCommandsTest files;
     failures += QTest::qExec(&files, argc, argv);
     TransferCommandsTest transfers;
