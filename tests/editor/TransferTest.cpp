@@ -3,6 +3,7 @@
 // pseudo-terminal behind the real serial port, with the pauses skipped; failures that take
 // whole seconds of time-outs run on a virtual-time line instead.
 
+#include "RandomImage.h"
 #include "TransferFixture.h"
 
 #include "ByteLink.h"
@@ -31,7 +32,6 @@
 #include <poll.h>
 
 #include <iostream>
-#include <random>
 
 using namespace quorl;
 
@@ -47,14 +47,6 @@ const QStringList kEditedChannel{"446.00625", "446.00625", "OFF", "67.0",
 bool portIsFree() {
     SerialPort probe;
     return probe.open(QStringLiteral("COM1"), kCloneTimeouts);
-}
-
-RadioImage randomMemory() {
-    std::mt19937 generator(7);
-    RadioImage memory;
-    for (auto& byte : memory)
-        byte = static_cast<std::uint8_t>(generator());
-    return memory;
 }
 
 bool isReadRequest(const std::vector<std::uint8_t>& bytes) {
@@ -190,7 +182,7 @@ private slots:
     void cancelDuringAReadKeepsTheTable() {
         QTemporaryDir dir;
         const QString served = dir.filePath(QStringLiteral("served.sin"));
-        const RadioImage radio = randomMemory();
+        const RadioImage radio = randomImage(7);
         QVERIFY(saveChannelFile(served.toStdString(), radio).ok);
         QVERIFY(f->startRadio({"--delay", "0", "--image", served}));
         f->skipPauses();

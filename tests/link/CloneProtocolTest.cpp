@@ -1,6 +1,7 @@
 // The clone protocol against the simulated radio, in virtual time.
 
 #include "CloneProtocol.h"
+#include "RandomImage.h"
 #include "RecordingTransferUi.h"
 #include "SimulatedLink.h"
 #include "VirtualPacer.h"
@@ -8,7 +9,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <random>
 
 namespace quorl {
 namespace {
@@ -31,14 +31,6 @@ constexpr std::size_t kReadEnd = 0x1FF8;  // first byte a read leaves alone
 constexpr std::size_t kWriteEnd = 0x1FE8; // first byte a write never sends
 constexpr auto kRead = TransferDirection::Read;
 constexpr auto kWrite = TransferDirection::Write;
-
-RadioImage randomImage(unsigned seed) {
-    std::mt19937 generator(seed);
-    RadioImage image;
-    for (auto& byte : image)
-        byte = static_cast<std::uint8_t>(generator());
-    return image;
-}
 
 bool same(const RadioImage& a, const RadioImage& b, std::size_t from, std::size_t to) {
     return std::equal(a.begin() + from, a.begin() + to, b.begin() + from);

@@ -4,6 +4,7 @@
 #include "ChannelFile.h"
 #include "CloneProtocol.h"
 #include "RadioSimProcess.h"
+#include "RandomImage.h"
 #include "RecordingTransferUi.h"
 #include "SerialPort.h"
 #include "ThreadPacer.h"
@@ -15,18 +16,8 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
-#include <random>
-
 namespace quorl {
 namespace {
-
-RadioImage randomImage(unsigned seed) {
-    std::mt19937 generator(seed);
-    RadioImage image;
-    for (auto& byte : image)
-        byte = static_cast<std::uint8_t>(generator());
-    return image;
-}
 
 class EndToEnd : public ::testing::Test {
 protected:
