@@ -50,7 +50,7 @@ short shiftCode(Qt::KeyboardModifiers modifiers) {
 // pixels × 1440 / dpi rounded away from zero, so that converting back with truncating
 // integer division gives the pixels again.
 int pixelsToTwips(int pixels, int dpi) {
-    const int magnitude = (std::abs(pixels) * 1440 + dpi - 1) / dpi;
+    const int magnitude = (std::abs(pixels) * CMSFlexGrid::kTwipsPerInch + dpi - 1) / dpi;
     return pixels < 0 ? -magnitude : magnitude;
 }
 
@@ -341,7 +341,7 @@ int CMSFlexGrid::toTwipsY(int pixels) const {
 }
 
 int CMSFlexGrid::toPixelsX(int twips) const {
-    return (twips * logicalDpiX() + 720) / 1440;
+    return (twips * logicalDpiX() + kTwipsPerInch / 2) / kTwipsPerInch;
 }
 
 int CMSFlexGrid::CellLeft() const {

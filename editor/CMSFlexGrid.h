@@ -24,6 +24,8 @@ class CMSFlexGrid : public QWidget {
     Q_OBJECT
 
 public:
+    static constexpr int kTwipsPerInch = 1440;
+
     // Alignment values of SetColAlignment: 0..8 are left/centre/right × top/centre/bottom.
     static constexpr short kAlignCenterCenter = 4;
     // Width of a column that has not been given one.

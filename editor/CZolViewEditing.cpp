@@ -32,7 +32,6 @@ constexpr quint16 kEnterWalk = 13;
 constexpr quint16 kFirstPrintable = 32;
 
 constexpr short kRightButton = 2;
-constexpr int kTwipsPerInch = 1440;
 // Pixels left and above the cell's measured corner, and the height of a dropped list.
 constexpr int kCellOffset = 3;
 constexpr int kDroppedListHeight = 100;
@@ -181,10 +180,10 @@ void CZolView::ShowCellEditor(quint16 key) {
 void CZolView::placeEditor(QWidget* editor) {
     const int dpiX = grid_->logicalDpiX();
     const int dpiY = grid_->logicalDpiY();
-    const int left = grid_->CellLeft() * dpiX / kTwipsPerInch - kCellOffset;
-    const int top = grid_->CellTop() * dpiY / kTwipsPerInch - kCellOffset;
-    const int width = grid_->CellWidth() * dpiX / kTwipsPerInch;
-    const int height = grid_->CellHeight() * dpiY / kTwipsPerInch;
+    const int left = grid_->CellLeft() * dpiX / CMSFlexGrid::kTwipsPerInch - kCellOffset;
+    const int top = grid_->CellTop() * dpiY / CMSFlexGrid::kTwipsPerInch - kCellOffset;
+    const int width = grid_->CellWidth() * dpiX / CMSFlexGrid::kTwipsPerInch;
+    const int height = grid_->CellHeight() * dpiY / CMSFlexGrid::kTwipsPerInch;
     editor->setGeometry(left, top, width, height);
     if (auto* list = qobject_cast<QComboBox*>(editor)) {
         const int entryHeight = std::max(1, list->view()->sizeHintForRow(0));

@@ -1,11 +1,12 @@
 #include "UiTests.h"
 
+#include "IsolatedSettings.h"
+
 #include <QApplication>
-#include <QStandardPaths>
 #include <QTest>
 
 int main(int argc, char* argv[]) {
-    QStandardPaths::setTestModeEnabled(true);
+    const IsolatedSettings settings;
     QApplication app(argc, argv);
     int failures = 0;
     MessageBoxTest messageBox;
