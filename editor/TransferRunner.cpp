@@ -67,16 +67,7 @@ void TransferRunner::closeDialog() {
 
 quorl::MessageAnswer TransferRunner::showMessage(const QString& text,
                                                  quorl::MessageButtons buttons) {
-    const bool retryCancel = buttons == quorl::MessageButtons::RetryCancel;
-    switch (quorl::ui::messageBox(text, retryCancel ? quorl::ui::MessageButtons::RetryCancel
-                                                    : quorl::ui::MessageButtons::Ok)) {
-    case quorl::ui::MessageAnswer::Retry:
-        return quorl::MessageAnswer::Retry;
-    case quorl::ui::MessageAnswer::Cancel:
-        return quorl::MessageAnswer::Cancel;
-    default:
-        return quorl::MessageAnswer::Ok;
-    }
+    return quorl::ui::messageBox(text, buttons);
 }
 
 void TransferRunner::pumpPass() {

@@ -5,6 +5,8 @@
 // conversions between the image and the table. The view implements it with its progress
 // dialog; tests record the calls.
 
+#include "MessageSink.h"
+
 #include <QString>
 
 namespace quorl {
@@ -12,13 +14,8 @@ namespace quorl {
 // The progress bar runs from 0 to this, one step per block.
 constexpr int kProgressMaximum = 1022;
 
-enum class MessageButtons { Ok, RetryCancel };
-enum class MessageAnswer { Ok, Retry, Cancel };
-
-class TransferUi {
+class TransferUi : public MessageSink {
 public:
-    virtual ~TransferUi() = default;
-
     // Progress dialog.
     virtual void setStatusText(const QString& text) = 0;
     // Advances the bar by one step, never past kProgressMaximum; returns its new position.
@@ -31,8 +28,7 @@ public:
     virtual void disarmGuard() = 0;
     virtual void closeDialog() = 0;
 
-    // A modal box with the application title. The transfer disarms the guard before each one.
-    virtual MessageAnswer showMessage(const QString& text, MessageButtons buttons) = 0;
+    // showMessage(): the transfer disarms the guard before each box.
     // One pumping pass: dispatch at most one pending event, without accelerator or dialog-key
     // processing, so the dialog repaints and its Cancel can be pressed. The transfer counts
     // the passes and checks cancelRequested() after each.

@@ -3,6 +3,8 @@
 // Every message the program shows goes through messageBox(): one title, the button sets the
 // program uses, and a hook through which tests read the text and give the answer.
 
+#include "MessageChoice.h"
+
 #include <QString>
 
 #include <functional>
@@ -14,8 +16,8 @@ namespace quorl::ui {
 // The title of every message box (two blanks between the words; the window caption has one).
 inline const QString kApplicationTitle = QStringLiteral("QUORL  Programming Software");
 
-enum class MessageButtons { Ok, RetryCancel };
-enum class MessageAnswer { Ok, Retry, Cancel };
+using quorl::MessageAnswer;
+using quorl::MessageButtons;
 
 // Shows a modal box over the active window and returns the button the user pressed.
 // Escape or the close box answer Cancel on a Retry/Cancel box and OK on an OK box.
