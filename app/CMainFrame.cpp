@@ -4,7 +4,9 @@
 #include "CommandTable.h"
 #include "Icons.h"
 #include "KeyIndicators.h"
+#include "KeyboardPolicy.h"
 #include "RecentFileList.h"
+#include "TransferController.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -18,7 +20,7 @@
 #include <QToolBar>
 #include <QWhatsThis>
 
-using namespace quorl;
+namespace quorl {
 
 const QString CMainFrame::kCaption = QStringLiteral("QUORL Programming Software");
 const QString CMainFrame::kIdleMessage = QStringLiteral("For Help，Please Press F1");
@@ -48,8 +50,6 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent) {
     // Only one pane: switching panes has nothing to do, but the keys are still taken.
     setHandler(kCmdNextPane, [] {});
     setHandler(kCmdPrevPane, [] {});
-
-    QCoreApplication::instance()->installEventFilter(this);
 }
 
 CMainFrame::~CMainFrame() = default;
@@ -119,6 +119,10 @@ void CMainFrame::createStatusBar() {
 void CMainFrame::setView(CZolView* view) {
     view_ = view;
     setCentralWidget(view);
+    KeyboardPolicy& keys = view->keyboard();
+    keys.setAccelerators(this, [this](QKeyCombination key) { return acceleratorTakes(key); });
+    keys.setKeyObserver([this](const QKeyEvent& key) { keyIndicators_->keyEvent(key); });
+    keys.watch(this);
     // The form's hints take the message pane while the pointer moves over it.
     connect(view, &CZolView::statusHint, messagePane_, &QLabel::setText);
     updateCommandStates();
@@ -137,10 +141,14 @@ void CMainFrame::setHandler(int id, std::function<void()> handler) {
     QAction* action = command(id);
     if (!action)
         return;
-    connect(action, &QAction::triggered, this, [this, handler = std::move(handler)] {
+    auto run = [this, handler = std::move(handler)] {
         handler();
         updateCommandStates();
-    });
+    };
+    if (runsDuringTransfer(id))
+        connect(action, &QAction::triggered, this, run);
+    else
+        connect(action, &QAction::triggered, this, [this, run] { whenIdle(run); });
     served_.insert(id);
     action->setEnabled(!isRecentFileCommand(id) || id - kCmdFileRecent1 < recentFileCount_);
 }
@@ -182,10 +190,17 @@ void CMainFrame::showHelp() {
     QWhatsThis::showText(anchor->mapToGlobal(anchor->rect().center()), source->whatsThis(), anchor);
 }
 
+void CMainFrame::whenIdle(std::function<void()> job) {
+    if (view_)
+        view_->transfer().runWhenIdle(std::move(job));
+    else
+        job();
+}
+
 void CMainFrame::closeEvent(QCloseEvent* event) {
-    if (view_ && view_->isTransferRunning()) {
+    if (view_ && view_->transfer().isRunning()) {
         event->ignore();
-        view_->runAfterTransfer([this] { close(); });
+        whenIdle([this] { close(); });
         return;
     }
     QMainWindow::closeEvent(event);
@@ -215,23 +230,16 @@ void CMainFrame::dropEvent(QDropEvent* event) {
         if (url.isLocalFile())
             paths.append(url.toLocalFile());
     event->acceptProposedAction();
-    emit filesDropped(paths);
+    whenIdle([this, paths] { emit filesDropped(paths); });
 }
 
 // An accelerator takes its key before the focused control sees it, as a line edit would
 // otherwise keep Ctrl+E for itself.
-bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::ShortcutOverride) {
-        auto* widget = qobject_cast<QWidget*>(watched);
-        const QKeyCombination key = static_cast<QKeyEvent*>(event)->keyCombination();
-        if (widget && widget->window() == this) {
-            for (const Accelerator& accelerator : accelerators()) {
-                if (accelerator.key == key && command(accelerator.command)->isEnabled()) {
-                    event->ignore();
-                    return true;
-                }
-            }
-        }
-    }
-    return QMainWindow::eventFilter(watched, event);
+bool CMainFrame::acceleratorTakes(QKeyCombination key) const {
+    for (const Accelerator& accelerator : accelerators())
+        if (accelerator.key == key && command(accelerator.command)->isEnabled())
+            return true;
+    return false;
 }
+
+} // namespace quorl

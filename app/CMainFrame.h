@@ -11,12 +11,12 @@
 #include <map>
 #include <set>
 
-class CZolView;
 class QLabel;
 
 namespace quorl {
+
+class CZolView;
 class KeyIndicators;
-}
 
 class CMainFrame : public QMainWindow {
     Q_OBJECT
@@ -30,13 +30,16 @@ public:
     explicit CMainFrame(QWidget* parent = nullptr);
     ~CMainFrame() override;
 
-    // The form view becomes the central widget; the Port menu shows its port name.
+    // The form view becomes the central widget; the Port menu shows its port name, its
+    // keyboard policy takes the accelerators, and its transfers hold back the commands that
+    // touch the document or the window.
     void setView(CZolView* view);
     CZolView* view() const { return view_; }
 
     // The action of a command id of the command table, or null.
     QAction* command(int id) const;
-    // Routes a command to its handler and enables it. Call once per command.
+    // Routes a command to its handler and enables it. Call once per command. While a transfer
+    // runs, a command that touches the document or the window waits for it to end.
     void setHandler(int id, std::function<void()> handler);
 
     // Shows up to four recent files in the File menu, or the greyed "Recent File" when none.
@@ -55,7 +58,6 @@ protected:
     void showEvent(QShowEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void createCommands();
@@ -66,6 +68,9 @@ private:
     void showHelp();
     void centre();
     bool isRecentFileCommand(int id) const;
+    bool acceleratorTakes(QKeyCombination key) const;
+    // Runs the job once no transfer is running: at once, or after cancelling the transfer.
+    void whenIdle(std::function<void()> job);
 
     CZolView* view_ = nullptr;
     QToolBar* toolBar_ = nullptr;
@@ -75,3 +80,5 @@ private:
     std::set<int> served_;
     int recentFileCount_ = 0;
 };
+
+} // namespace quorl

@@ -3,19 +3,21 @@
 #include "AboutDialog.h"
 #include "CMainFrame.h"
 #include "CZolView.h"
+#include "CellEditor.h"
 #include "CommandLine.h"
 #include "CommandTable.h"
 #include "DeferredIconStyle.h"
 #include "FileDialogs.h"
 #include "Icons.h"
 #include "MessageBox.h"
+#include "TransferController.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
-using namespace quorl;
+namespace quorl {
 
 const QString CZolApp::kSettingsKey = QStringLiteral("Local AppWizard-Generated Applications");
 
@@ -66,38 +68,30 @@ bool CZolApp::InitInstance(const QStringList& arguments) {
     frame_->show();
     frame_->setAcceptDrops(true);
     connect(frame_.get(), &CMainFrame::filesDropped, this, [this](const QStringList& paths) {
-        afterTransfer([this, paths] {
-            for (const QString& path : paths)
-                OpenDocumentFile(path);
-        })();
+        for (const QString& path : paths)
+            OpenDocumentFile(path);
     });
     return true;
 }
 
 void CZolApp::routeCommands() {
     CMainFrame& frame = *frame_;
-    frame.setHandler(kCmdFileNew, afterTransfer([this] { OnFileNew(); }));
-    frame.setHandler(kCmdFileOpen, afterTransfer([this] { OnFileOpen(); }));
+    frame.setHandler(kCmdFileNew, [this] { OnFileNew(); });
+    frame.setHandler(kCmdFileOpen, [this] { OnFileOpen(); });
     frame.setHandler(kCmdFileSave, [this] { OnFileSave(); });
     frame.setHandler(kCmdFileSaveAs, [this] { OnFileSaveAs(); });
     for (int i = 0; i < kRecentFileCount; ++i)
-        frame.setHandler(kCmdFileRecent1 + i, afterTransfer([this, i] { OnOpenRecentFile(i); }));
+        frame.setHandler(kCmdFileRecent1 + i, [this, i] { OnOpenRecentFile(i); });
     frame.setHandler(kCmdAppExit, [this] { frame_->close(); });
-    frame.setHandler(kCmdReadFromRadio, [this] { view_->OnReadFromRadio(); });
-    frame.setHandler(kCmdWriteToRadio, [this] { view_->OnWriteToRadio(); });
-    frame.setHandler(kCmdEditData, [this] { view_->OnEditData(); });
+    frame.setHandler(kCmdReadFromRadio, [this] { view_->transfer().OnReadFromRadio(); });
+    frame.setHandler(kCmdWriteToRadio, [this] { view_->transfer().OnWriteToRadio(); });
+    frame.setHandler(kCmdEditData, [this] { view_->cells().OnEditData(); });
     for (const PortCommand& port : kPortCommands) {
         const QString name =
             QString::fromLatin1(port.portName.data(), static_cast<qsizetype>(port.portName.size()));
         frame.setHandler(port.commandId, [this, name] { view_->setPortName(name); });
     }
     frame.setHandler(kCmdAppAbout, [this] { OnAppAbout(); });
-}
-
-// The image stays put while a transfer fills or sends it: a command that replaces the document
-// ends the transfer first and runs once the port is closed.
-std::function<void()> CZolApp::afterTransfer(std::function<void()> job) {
-    return [this, job = std::move(job)] { view_->runAfterTransfer(job); };
 }
 
 void CZolApp::OnFileNew() {
@@ -167,3 +161,5 @@ void CZolApp::OnAppAbout() {
     AboutDialog about(frame_.get());
     about.exec();
 }
+
+} // namespace quorl

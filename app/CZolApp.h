@@ -13,6 +13,8 @@
 #include <functional>
 #include <memory>
 
+namespace quorl {
+
 class CMainFrame;
 class CZolView;
 
@@ -48,7 +50,6 @@ public:
 
 private:
     void routeCommands();
-    std::function<void()> afterTransfer(std::function<void()> job);
     void DoSave(const QString& path);
     void addToRecentFiles(const QString& path);
 
@@ -58,3 +59,5 @@ private:
     std::unique_ptr<CMainFrame> frame_;
     CZolView* view_ = nullptr;
 };
+
+} // namespace quorl

@@ -4,6 +4,8 @@
 
 #include <QFile>
 
+namespace quorl {
+
 namespace {
 
 std::filesystem::path toPath(const QString& path) {
@@ -36,3 +38,5 @@ quorl::FileResult CZolDoc::OnSaveDocument(const QString& path) {
         pathName_ = path;
     return result;
 }
+
+} // namespace quorl

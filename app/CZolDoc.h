@@ -8,6 +8,8 @@
 
 #include <QString>
 
+namespace quorl {
+
 class CZolView;
 
 class CZolDoc {
@@ -34,3 +36,5 @@ private:
     QString pathName_;
     CZolView* view_ = nullptr;
 };
+
+} // namespace quorl

@@ -1,5 +1,6 @@
 #include "CommandTable.h"
 
+#include <algorithm>
 #include <array>
 
 namespace quorl {
@@ -127,6 +128,14 @@ std::span<const int> toolbarLayout() {
 
 std::span<const Accelerator> accelerators() {
     return kAccelerators;
+}
+
+bool runsDuringTransfer(int id) {
+    static constexpr std::array kDuringTransfer{
+        kCmdReadFromRadio, kCmdWriteToRadio, kCmdEditData,    kCmdPort1,         kCmdPort2,
+        kCmdPort3,         kCmdPort4,        kCmdViewToolbar, kCmdViewStatusBar, kCmdAppAbout,
+        kCmdHelp,          kCmdContextHelp,  kCmdNextPane,    kCmdPrevPane};
+    return std::find(kDuringTransfer.begin(), kDuringTransfer.end(), id) != kDuringTransfer.end();
 }
 
 } // namespace quorl

@@ -78,4 +78,9 @@ struct Accelerator {
 // The whole accelerator table. The key names in the Port item texts are labels only.
 std::span<const Accelerator> accelerators();
 
+// Commands that neither read nor replace the document or the window, and so run at once while
+// a transfer runs: the transfer commands themselves (they retarget the progress window), the
+// port, the toolbar and status bar, help and About. Every other command waits for the transfer.
+bool runsDuringTransfer(int id);
+
 } // namespace quorl

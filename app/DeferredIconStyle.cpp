@@ -7,6 +7,8 @@
 
 #include <optional>
 
+namespace quorl {
+
 namespace {
 
 // Asks the style for its icon at the icon's first use and hands every request on to it. The
@@ -64,3 +66,5 @@ QIcon DeferredIconStyle::standardIcon(StandardPixmap which, const QStyleOption* 
                                       const QWidget* widget) const {
     return QIcon(new DeferredIconEngine(baseStyle(), which, option, widget));
 }
+
+} // namespace quorl

@@ -8,6 +8,8 @@
 
 #include <QProxyStyle>
 
+namespace quorl {
+
 class DeferredIconStyle : public QProxyStyle {
     Q_OBJECT
 
@@ -20,3 +22,5 @@ public:
     QIcon standardIcon(StandardPixmap which, const QStyleOption* option = nullptr,
                        const QWidget* widget = nullptr) const override;
 };
+
+} // namespace quorl

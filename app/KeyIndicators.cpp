@@ -1,6 +1,5 @@
 #include "KeyIndicators.h"
 
-#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -28,24 +27,15 @@ QLabel* addPane(QStatusBar* statusBar, const QString& text) {
 KeyIndicators::KeyIndicators(QStatusBar* statusBar)
     : QObject(statusBar), caps_(addPane(statusBar, QStringLiteral("CAP"))),
       num_(addPane(statusBar, QStringLiteral("NUM"))),
-      scroll_(addPane(statusBar, QStringLiteral("SCRL"))) {
-    QCoreApplication::instance()->installEventFilter(this);
-}
+      scroll_(addPane(statusBar, QStringLiteral("SCRL"))) {}
 
-bool KeyIndicators::eventFilter(QObject* watched, QEvent* event) {
-    // A key event reaches the window once, then each widget it is handed on to.
-    const bool keyEvent = event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease;
-    if (keyEvent && watched->isWindowType()) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        if (QGuiApplication::platformName() == QLatin1String("xcb")) {
-            caps_->setEnabled(key->nativeModifiers() & kX11CapsLock);
-            num_->setEnabled(key->nativeModifiers() & kX11NumLock);
-        }
-        if (event->type() == QEvent::KeyPress && key->key() == Qt::Key_ScrollLock &&
-            !key->isAutoRepeat())
-            scroll_->setEnabled(!scroll_->isEnabled());
+void KeyIndicators::keyEvent(const QKeyEvent& key) {
+    if (QGuiApplication::platformName() == QLatin1String("xcb")) {
+        caps_->setEnabled(key.nativeModifiers() & kX11CapsLock);
+        num_->setEnabled(key.nativeModifiers() & kX11NumLock);
     }
-    return QObject::eventFilter(watched, event);
+    if (key.type() == QEvent::KeyPress && key.key() == Qt::Key_ScrollLock && !key.isAutoRepeat())
+        scroll_->setEnabled(!scroll_->isEnabled());
 }
 
 } // namespace quorl

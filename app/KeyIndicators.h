@@ -7,14 +7,13 @@
 
 #include <QObject>
 
+class QKeyEvent;
 class QLabel;
 class QStatusBar;
 
 namespace quorl {
 
 class KeyIndicators : public QObject {
-    Q_OBJECT
-
 public:
     explicit KeyIndicators(QStatusBar* statusBar);
 
@@ -22,8 +21,8 @@ public:
     QLabel* numPane() const { return num_; }
     QLabel* scrollPane() const { return scroll_; }
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    // A key as its window got it, once per key.
+    void keyEvent(const QKeyEvent& key);
 
 private:
     QLabel* caps_;

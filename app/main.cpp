@@ -4,7 +4,7 @@
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
-    CZolApp theApp;
+    quorl::CZolApp theApp;
     if (!theApp.InitInstance(application.arguments().mid(1)))
         return 1;
     return application.exec();

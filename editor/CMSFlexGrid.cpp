@@ -13,6 +13,8 @@
 #include <array>
 #include <cstdlib>
 
+namespace quorl {
+
 namespace {
 
 constexpr quint16 kDeleteCharacter = 127;
@@ -416,3 +418,5 @@ void CMSFlexGrid::applyRowHeight() {
     table_->verticalHeader()->setDefaultSectionSize(height);
     table_->horizontalHeader()->setFixedHeight(height);
 }
+
+} // namespace quorl

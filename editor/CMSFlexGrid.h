@@ -20,6 +20,8 @@
 
 #include <vector>
 
+namespace quorl {
+
 class CMSFlexGrid : public QWidget {
     Q_OBJECT
 
@@ -108,3 +110,5 @@ private:
     Table* table_;
     Corner* corner_;
 };
+
+} // namespace quorl

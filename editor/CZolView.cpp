@@ -1,22 +1,24 @@
 #include "CZolView.h"
 
 #include "CMSFlexGrid.h"
+#include "CellEditor.h"
 #include "ChannelCodec.h"
 #include "ControlId.h"
-#include "FitWidthValidator.h"
 #include "FormIds.h"
-#include "MessageBox.h"
-#include "PortSelection.h"
+#include "KeyboardPolicy.h"
 #include "SettingsCodec.h"
 #include "SettingsPanel.h"
-#include "ToneTable.h"
+#include "StatusHint.h"
+#include "TransferController.h"
 
-#include <QComboBox>
 #include <QLayout>
-#include <QLineEdit>
+#include <QMouseEvent>
+#include <QWindow>
 
 #include <algorithm>
 #include <array>
+
+namespace quorl {
 
 namespace {
 
@@ -38,51 +40,39 @@ QString fromBytes(const std::string& bytes) {
     return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
 }
 
-template <typename Editor> Editor* makeEditor(QWidget* grid, int id, const QFont& font) {
-    auto* editor = new Editor(grid);
-    quorl::ui::setControlId(editor, id);
-    editor->setFont(font);
-    editor->setGeometry(QRect());
-    editor->hide();
-    return editor;
-}
-
-QComboBox* makeListEditor(QWidget* grid, int id, const QFont& font, const QStringList& items) {
-    auto* editor = makeEditor<QComboBox>(grid, id, font);
-    editor->addItems(items);
-    return editor;
-}
-
 } // namespace
 
-CZolView::CZolView(quorl::RadioImage& image, const quorl::ToneTable& tones, QWidget* parent)
-    : QScrollArea(parent), image_(image), tones_(tones), formFont_(formFont()),
-      units_(formFont_, this),
-      portName_(QString::fromLatin1(quorl::kStartPort.data(), quorl::kStartPort.size())) {
+CZolView::CZolView(RadioImage& image, const ToneTable& tones, QWidget* parent)
+    : QScrollArea(parent), image_(image), formFont_(formFont()), units_(formFont_, this),
+      portName_(kStartPort), keys_(new KeyboardPolicy(this)) {
     auto* form = new QWidget;
     form->setFont(formFont_);
     form->setFixedSize(units_.size(470, 294));
 
     panel_ = new SettingsPanel(units_, form);
     grid_ = new CMSFlexGrid(kChannelTableRows, kChannelTableCols, form);
-    quorl::ui::setControlId(grid_, quorl::kIdChannelTable);
+    ui::setControlId(grid_, kIdChannelTable);
     grid_->setFont(cellFont());
     grid_->setGeometry(units_.rect(17, 106, 435, 179));
 
     setWidget(form);
-    connectCellEditing();
+    cells_ = new CellEditor(*this, *grid_, *panel_, tones, formFont_);
+    transfer_ = new TransferController(*this, image_, *keys_);
+    keys_->setEnterHandler([this](QObject* receiver, QKeyEvent* event) {
+        return cells_->PreTranslateMessage(receiver, event);
+    });
+    keys_->watch(this);
 }
 
 CZolView::~CZolView() = default;
 
 void CZolView::OnInitialUpdate() {
     fitParentFrame();
-    if (!editorsCreated_) {
-        createEditors();
+    if (!cells_->editorsCreated()) {
+        cells_->createEditors();
         setColumnLayout();
-        editorsCreated_ = true;
     }
-    closeEditors();
+    cells_->closeEditors();
     for (int c = 0; c < kChannelTableCols; ++c)
         grid_->SetTextMatrix(0, c, QString::fromLatin1(kHeadings[c]));
     for (int r = 1; r < kChannelTableRows; ++r)
@@ -90,7 +80,7 @@ void CZolView::OnInitialUpdate() {
     DecodeImage();
     // The current cell stays where it was but may hold something new: a choice left in a
     // closed list must not be written into the new document by the next click there.
-    LoadEditorFromCell();
+    cells_->LoadEditorFromCell();
 }
 
 // The frame gives up whatever room the form does not need, and never grows.
@@ -108,95 +98,55 @@ void CZolView::fitParentFrame() {
                   frame->height() - std::max(0, spare.height()));
 }
 
-void CZolView::createEditors() {
-    frequencyEditor_ = makeEditor<QLineEdit>(grid_, quorl::kIdFrequencyEditor, formFont_);
-    frequencyEditor_->setFrame(false);
-    frequencyEditor_->setValidator(new FitWidthValidator(frequencyEditor_));
-    nameEditor_ = makeEditor<QLineEdit>(grid_, quorl::kIdNameEditor, formFont_);
-    nameEditor_->setFrame(false);
-    nameEditor_->setValidator(new FitWidthValidator(nameEditor_));
-
-    powerEditor_ = makeListEditor(grid_, quorl::kIdPowerEditor, formFont_, {"Low", "High"});
-    scanEditor_ = makeListEditor(grid_, quorl::kIdScanEditor, formFont_, {"Yes", "No"});
-    busyLockEditor_ =
-        makeListEditor(grid_, quorl::kIdBusyLockEditor, formFont_, {"No", "Carrier", "QT/DQT"});
-
-    toneEditor_ = makeEditor<QComboBox>(grid_, quorl::kIdToneEditor, formFont_);
-    toneEditor_->setEditable(true);
-    toneEditor_->setInsertPolicy(QComboBox::NoInsert);
-    toneEditor_->setCompleter(nullptr);
-    QStringList tones;
-    tones.reserve(static_cast<qsizetype>(tones_.size()));
-    for (const std::string& tone : tones_.entries())
-        tones.append(fromBytes(tone));
-    toneEditor_->addItems(tones);
-    connectEditors();
-}
-
 // Widths derive from the grid's default width W: the channel number takes 0.4 W, the two
 // frequencies 1.3 W each, the tones W, Scan 0.8 W and Tx Power 0.9 W; BusyLock and Name keep W.
 void CZolView::setColumnLayout() {
     for (int c = 0; c < kChannelTableCols; ++c)
         grid_->SetColAlignment(c, CMSFlexGrid::kAlignCenterCenter);
-    const double w = grid_->ColWidth(quorl::kColTransmit);
+    const double w = grid_->ColWidth(kColTransmit);
     grid_->SetColWidth(0, static_cast<int>(w * 0.4));
-    grid_->SetColWidth(quorl::kColTransmit, static_cast<int>(w * 1.3));
-    grid_->SetColWidth(quorl::kColReceive, grid_->ColWidth(quorl::kColTransmit));
-    grid_->SetColWidth(quorl::kColRxTone, static_cast<int>(w));
-    grid_->SetColWidth(quorl::kColTxTone, static_cast<int>(w));
-    grid_->SetColWidth(quorl::kColScan, static_cast<int>(w * 0.8));
-    grid_->SetColWidth(quorl::kColTxPower, static_cast<int>(w * 0.9));
-}
-
-void CZolView::closeEditors() {
-    frequencyEditor_->clear();
-    frequencyEditor_->hide();
-    nameEditor_->clear();
-    nameEditor_->setMaxLength(kNameEditorLimit);
-    nameEditor_->hide();
-    toneEditor_->hide();
-    powerEditor_->hide();
-    scanEditor_->hide();
-    busyLockEditor_->hide();
-}
-
-QWidget* CZolView::EditorForColumn(int column) const {
-    switch (column) {
-    case quorl::kColRxTone:
-    case quorl::kColTxTone:
-        return toneEditor_;
-    case quorl::kColScan:
-        return scanEditor_;
-    case quorl::kColTxPower:
-        return powerEditor_;
-    case quorl::kColBusyLock:
-        return busyLockEditor_;
-    case quorl::kColName:
-        return nameEditor_;
-    default:
-        return frequencyEditor_;
-    }
+    grid_->SetColWidth(kColTransmit, static_cast<int>(w * 1.3));
+    grid_->SetColWidth(kColReceive, grid_->ColWidth(kColTransmit));
+    grid_->SetColWidth(kColRxTone, static_cast<int>(w));
+    grid_->SetColWidth(kColTxTone, static_cast<int>(w));
+    grid_->SetColWidth(kColScan, static_cast<int>(w * 0.8));
+    grid_->SetColWidth(kColTxPower, static_cast<int>(w * 0.9));
 }
 
 void CZolView::DecodeImage() {
-    const quorl::ChannelSheet sheet = quorl::decodeChannels(image_);
-    for (int r = 1; r <= quorl::kChannelCount; ++r)
-        for (int c = quorl::kColReceive; c < quorl::kChannelColumns; ++c)
+    const ChannelSheet sheet = decodeChannels(image_);
+    for (int r = 1; r <= kChannelCount; ++r)
+        for (int c = kColReceive; c < kChannelColumns; ++c)
             grid_->SetTextMatrix(r, c, fromBytes(sheet.cell(r, c)));
-    panel_->setState(quorl::decodeSettings(image_));
+    panel_->setState(decodeSettings(image_));
 }
 
 void CZolView::EncodeImage() {
-    quorl::ChannelSheet sheet;
-    for (int r = 1; r <= quorl::kChannelCount; ++r)
-        for (int c = quorl::kColReceive; c < quorl::kChannelColumns; ++c)
+    ChannelSheet sheet;
+    for (int r = 1; r <= kChannelCount; ++r)
+        for (int c = kColReceive; c < kChannelColumns; ++c)
             sheet.cell(r, c) = grid_->TextMatrix(r, c).toLatin1().toStdString();
-    quorl::encodeChannels(sheet, image_);
-    quorl::encodeSettings(panel_->state(), image_);
+    encodeChannels(sheet, image_);
+    encodeSettings(panel_->state(), image_);
 }
 
-void CZolView::OnEditData() {
-    quorl::ui::messageBox(QStringLiteral("Please directly double click inside the table"));
-    grid_->SetCol(quorl::kColReceive);
-    grid_->SetRow(1);
+void CZolView::showEvent(QShowEvent* event) {
+    QScrollArea::showEvent(event);
+    // Every move of the pointer reaches the frame's window, whatever widget it is over.
+    if (QWindow* frame = window()->windowHandle())
+        frame->installEventFilter(this);
 }
+
+void CZolView::showStatusHint(const QPoint& windowPos) {
+    QWidget* under = window()->childAt(windowPos);
+    if (under && (under == this || isAncestorOf(under)))
+        emit statusHint(statusHintFor(under, grid_));
+}
+
+bool CZolView::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseMove && watched == window()->windowHandle())
+        showStatusHint(static_cast<QMouseEvent*>(event)->scenePosition().toPoint());
+    return QScrollArea::eventFilter(watched, event);
+}
+
+} // namespace quorl

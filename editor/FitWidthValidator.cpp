@@ -2,6 +2,8 @@
 
 #include <QLineEdit>
 
+namespace quorl {
+
 namespace {
 
 // A line edit keeps 2 pixels clear on each side of its text and needs one for the caret.
@@ -16,3 +18,5 @@ QValidator::State FitWidthValidator::validate(QString& input, int& /*pos*/) cons
     const int room = box_->contentsRect().width() - margins.left() - margins.right() - kTextInset;
     return box_->fontMetrics().horizontalAdvance(input) <= room ? Acceptable : Invalid;
 }
+
+} // namespace quorl

@@ -7,6 +7,8 @@
 
 class QLineEdit;
 
+namespace quorl {
+
 class FitWidthValidator : public QValidator {
 public:
     explicit FitWidthValidator(QLineEdit* box);
@@ -16,3 +18,5 @@ public:
 private:
     QLineEdit* box_;
 };
+
+} // namespace quorl

@@ -14,6 +14,8 @@
 
 #include <algorithm>
 
+namespace quorl {
+
 namespace {
 
 using quorl::ui::DialogUnits;
@@ -176,3 +178,5 @@ void SettingsPanel::setState(const quorl::SettingsState& state) {
     scramblerMenu_->setChecked(state.scramblerMenu);
     scramblerFunction_->setChecked(state.scramblerFunction);
 }
+
+} // namespace quorl

@@ -15,6 +15,8 @@ namespace quorl::ui {
 class DialogUnits;
 }
 
+namespace quorl {
+
 class SettingsPanel : public QWidget {
     Q_OBJECT
 
@@ -45,3 +47,5 @@ private:
     QCheckBox* powerMenu_;
     QCheckBox* beep_;
 };
+
+} // namespace quorl

@@ -18,7 +18,7 @@ constexpr std::uint8_t kWriteCommand = 0x57; // "W"
 // The radio answers the handshake with 8 bytes we do not need.
 constexpr std::size_t kIdentLength = 8;
 // A read reply is a 4-byte header we do not need, then the 8 data bytes. Ten bytes are enough
-// to go on with; positions that did not arrive keep what the image held.
+// to go on with; positions that did not arrive stay erased.
 constexpr std::size_t kReplyLength = 12;
 constexpr std::size_t kReplyHeader = 4;
 constexpr std::size_t kShortestReply = 10;
@@ -68,13 +68,27 @@ private:
 
 } // namespace
 
+void adoptRead(const RadioImage& memory, RadioImage& document) {
+    std::copy_n(memory.begin(), kReadLength, document.begin());
+}
+
 CloneProtocol::CloneProtocol(ByteLink& link, Pacer& pacer, TransferUi& ui)
     : link_(link), pacer_(pacer), ui_(ui) {}
 
+ReadResult CloneProtocol::read(const QString& portName) {
+    ReadResult result;
+    result.memory.fill(kErased);
+    static_cast<TransferResult&>(result) =
+        run(TransferDirection::Read, portName, [&] { return readBlocks(result.memory); });
+    return result;
+}
+
+TransferResult CloneProtocol::write(const QString& portName, const RadioImage& image) {
+    return run(TransferDirection::Write, portName, [&] { return writeBlocks(image); });
+}
+
 TransferResult CloneProtocol::run(TransferDirection direction, const QString& portName,
-                                  RadioImage& image) {
-    if (direction == TransferDirection::Write)
-        ui_.encodeImage();
+                                  const Blocks& blocks) {
     if (!link_.open(portName, kCloneTimeouts)) {
         tell(QString::fromUtf8(kPortOpenFailedMessage));
         ui_.closeDialog();
@@ -83,13 +97,13 @@ TransferResult CloneProtocol::run(TransferDirection direction, const QString& po
     TransferResult result;
     {
         const PortCloser closer(link_);
-        result = session(direction, image);
+        result = session(blocks);
     }
     finish(direction, result);
     return result;
 }
 
-TransferResult CloneProtocol::session(TransferDirection direction, RadioImage& image) {
+TransferResult CloneProtocol::session(const Blocks& blocks) {
     ui_.setStatusText(kDetectingText);
     for (;;) {
         QString cause;
@@ -97,9 +111,7 @@ TransferResult CloneProtocol::session(TransferDirection direction, RadioImage& i
         case Contact::Cancelled:
             return {TransferOutcome::Cancelled, 0, cause};
         case Contact::Established:
-            if (direction == TransferDirection::Read)
-                return readBlocks(image);
-            return writeBlocks(image);
+            return blocks();
         case Contact::Failed:
             if (tell(kCommunicationErrorText, MessageButtons::RetryCancel) != MessageAnswer::Retry)
                 return {TransferOutcome::CommunicationError, 0, cause};
@@ -118,7 +130,6 @@ void CloneProtocol::finish(TransferDirection direction, const TransferResult& re
         ui_.disarmGuard();
         ui_.setProgressPosition(kProgressMaximum);
         ui_.closeDialog();
-        ui_.decodeImage();
     } else {
         ui_.setProgressPosition(kProgressMaximum);
         ui_.disarmGuard();

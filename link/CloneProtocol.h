@@ -1,8 +1,9 @@
 #pragma once
 
 // Reading and writing the radio's whole memory: wake the radio with the handshake, then move
-// the memory in 8-byte blocks, each answered and acknowledged with 0x06. Runs on the UI thread
-// and keeps the windows alive by pumping events at fixed points.
+// the memory in 8-byte blocks, each answered and acknowledged with 0x06. A read returns what the
+// radio sent and a write sends the bytes it is given: the caller decides what they replace.
+// Runs on the calling thread and keeps the windows alive by pumping at fixed points.
 
 #include "ByteLink.h"
 #include "Pacer.h"
@@ -12,6 +13,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <functional>
 
 namespace quorl {
 
@@ -33,9 +35,22 @@ struct TransferResult {
     QString cause;  // what went wrong, for a developer: block address, byte counts
 };
 
+struct ReadResult : TransferResult {
+    // The radio's memory as far as it arrived; erased (0xFF) wherever no byte came.
+    RadioImage memory;
+};
+
+// The part of the memory a read covers: 0x0000..0x1FF7.
+constexpr std::size_t kReadLength = 1023 * 8;
+
+// A complete read takes the place of the document's memory. The last eight bytes, which no
+// read covers, stay the document's.
+void adoptRead(const RadioImage& memory, RadioImage& document);
+
 class CloneProtocol {
 public:
-    static constexpr int kReadBlocks = 1023;  // 0x0000..0x1FF7; 0x1FF8..0x1FFF are never read
+    static constexpr int kReadBlocks =
+        static_cast<int>(kReadLength / 8);    // 0x0000..0x1FF7; 0x1FF8..0x1FFF are never read
     static constexpr int kWriteBlocks = 1021; // 0x0000..0x1FE7; 0x1FE8..0x1FFF are never sent
     static constexpr int kBlockSize = 8;
     static constexpr int kHandshakeAttempts = 15; // per series; Retry starts another series
@@ -45,15 +60,19 @@ public:
 
     CloneProtocol(ByteLink& link, Pacer& pacer, TransferUi& ui);
 
-    // One whole transfer, started by the dialog's Start. Runs EncodeImage first for a write
-    // and DecodeImage after a complete read; closes the port and the dialog on every path.
-    TransferResult run(TransferDirection direction, const QString& portName, RadioImage& image);
+    // One whole transfer; the port and the progress dialog are closed on every path.
+    ReadResult read(const QString& portName);
+    TransferResult write(const QString& portName, const RadioImage& image);
 
 private:
     enum class Contact { Established, Failed, Cancelled };
     enum class Ack { Received, Missing, DeviceError };
 
-    TransferResult session(TransferDirection direction, RadioImage& image);
+    // The block loop of the direction, run once the radio has answered the handshake.
+    using Blocks = std::function<TransferResult()>;
+
+    TransferResult run(TransferDirection direction, const QString& portName, const Blocks& blocks);
+    TransferResult session(const Blocks& blocks);
     Contact handshakeSeries(QString& cause);
     Contact goAhead(QString& cause);
     TransferResult readBlocks(RadioImage& image);

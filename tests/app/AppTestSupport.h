@@ -11,7 +11,12 @@
 #include <functional>
 #include <memory>
 
+namespace quorl {
 class CZolApp;
+}
+
+using namespace quorl;
+
 class QMenu;
 class QWidget;
 

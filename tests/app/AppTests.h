@@ -3,6 +3,9 @@
 #include <QObject>
 #include <QTemporaryDir>
 
+namespace quorl {}
+using namespace quorl;
+
 class ShellTest : public QObject {
     Q_OBJECT
 private slots:
@@ -26,6 +29,7 @@ private slots:
     void statusBarShowsIdleTextAndLockPanes();
     void scrollLockKeyLightsItsPane();
     void portStartsOnCom1AndFollowsTheMenu();
+    void portCommandsNameTheirPorts();
     void portKeysNeverChangeThePort();
     void acceleratorBeatsAFocusedEditField();
     void viewMenuTogglesBars();

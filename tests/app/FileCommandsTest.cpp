@@ -4,6 +4,7 @@
 #include "CMainFrame.h"
 #include "CZolApp.h"
 #include "CZolView.h"
+#include "CellEditor.h"
 #include "CommandTable.h"
 #include "ControlId.h"
 #include "FormIds.h"
@@ -338,5 +339,5 @@ void FileCommandsTest::toneListStaysWholeAcrossNewAndOpen() {
         app->OnFileNew();
         QVERIFY(app->OpenDocumentFile(path));
     }
-    QCOMPARE(app->view()->toneEditor()->count(), 263);
+    QCOMPARE(app->view()->cells().toneEditor()->count(), 263);
 }

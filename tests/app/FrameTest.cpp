@@ -8,6 +8,7 @@
 #include "ControlId.h"
 #include "FormIds.h"
 #include "MessageRecorder.h"
+#include "PortSelection.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -244,6 +245,18 @@ void FrameTest::portStartsOnCom1AndFollowsTheMenu() {
 }
 
 // Ctrl+C, Ctrl+D and Ctrl+F are only labels; Ctrl+E is Edit Data.
+void FrameTest::portCommandsNameTheirPorts() {
+    const QList<std::pair<int, std::string_view>> ports{
+        {32773, "COM1"}, {32775, "COM2"}, {32776, "COM3"}, {32777, "COM4"}, {32774, ""}};
+    for (const auto& [id, port] : ports)
+        QCOMPARE(portForCommand(id), port);
+    QVERIFY(portCommandChecked(32776, "COM3"));
+    QVERIFY(!portCommandChecked(32776, "com3"));
+    QVERIFY(!portCommandChecked(32776, "COM3 "));
+    QVERIFY(!portCommandChecked(32773, "COM3"));
+    QVERIFY(!portCommandChecked(32774, ""));
+}
+
 void FrameTest::portKeysNeverChangeThePort() {
     auto app = apptest::startApp();
     QVERIFY(app);

@@ -11,6 +11,8 @@
 
 #include <benchmark/benchmark.h>
 
+using namespace quorl;
+
 namespace {
 
 CZolApp* theApp = nullptr;

@@ -19,6 +19,8 @@
 #include <cstdio>
 #include <cstring>
 
+using namespace quorl;
+
 namespace {
 
 constexpr char kMinimalChild[] = "--child-minimal";

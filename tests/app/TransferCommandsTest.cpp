@@ -15,6 +15,7 @@
 #include "MessageRecorder.h"
 #include "ProgressDialog.h"
 #include "SerialPort.h"
+#include "TransferController.h"
 #include "TransferFixture.h"
 
 #include <QDialog>
@@ -39,7 +40,7 @@ struct Session {
             qputenv(variable, "/nonexistent/quorl-port");
         app = apptest::startApp();
         if (app)
-            app->view()->setTransferLine(nullptr, &noPauses);
+            app->view()->transfer().setLine(nullptr, &noPauses);
     }
     ~Session() {
         app.reset();
@@ -49,7 +50,7 @@ struct Session {
 
     CMainFrame* frame() const { return app->mainFrame(); }
     CZolView* view() const { return app->view(); }
-    ProgressDialog& dialog() const { return view()->progressDialog(); }
+    ProgressDialog& dialog() const { return view()->transfer().progressDialog(); }
 
     // Presses Start and waits until the transfer has closed the dialog.
     bool runTransfer() {
@@ -89,7 +90,7 @@ protected:
         if (event->type() == QEvent::Hide && !hidden) {
             hidden = true;
             portFreeThen = portIsFree();
-            transferOverThen = !view_->isTransferRunning();
+            transferOverThen = !view_->transfer().isRunning();
         }
         return false;
     }
@@ -125,7 +126,7 @@ void TransferCommandsTest::commandsOpenTheDialogOverTheTable() {
                       Qt::LeftButton);
     QCOMPARE(session.dialog().window(), window);
     QCOMPARE(window->windowTitle(), "Reading Data Progress");
-    QVERIFY(session.view()->transferDirection() == TransferDirection::Write);
+    QVERIFY(session.view()->transfer().direction() == TransferDirection::Write);
 }
 
 void TransferCommandsTest::readUsesThePortChosenInTheMenu() {
@@ -166,7 +167,7 @@ void TransferCommandsTest::keysDoNothingDuringATransfer() {
 
     QVERIFY(frameActive);
     QVERIFY(session.messages.texts().isEmpty());
-    QVERIFY(session.view()->transferDirection() == TransferDirection::Read);
+    QVERIFY(session.view()->transfer().direction() == TransferDirection::Read);
     QCOMPARE(session.channelTexts(),
              TransferFixture::sheetTexts(decodeChannels(defaultSimMemory())));
     QVERIFY(!session.dialog().isOpen());

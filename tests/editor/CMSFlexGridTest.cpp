@@ -5,6 +5,8 @@
 #include <QTableView>
 #include <QTest>
 
+using namespace quorl;
+
 namespace {
 
 struct Event {
@@ -237,3 +239,5 @@ private slots:
 
 QTEST_MAIN(CMSFlexGridTest)
 #include "CMSFlexGridTest.moc"
+
+using namespace quorl;

@@ -1,9 +1,9 @@
 #include "CZolView.h"
 #include "CMSFlexGrid.h"
+#include "CellEditor.h"
 #include "ControlId.h"
 #include "FormIds.h"
 #include "MessageRecorder.h"
-#include "PortSelection.h"
 #include "RadioImage.h"
 #include "SettingsPanel.h"
 #include "ToneTable.h"
@@ -151,35 +151,35 @@ private slots:
     }
 
     void editorsAreMadeOnceAndClosedOnEveryUpdate() {
-        QVERIFY(!view->EditorForColumn(1));
+        QVERIFY(!view->cells().EditorForColumn(1));
         view->OnInitialUpdate();
-        view->frequencyEditor()->setText("446");
-        view->frequencyEditor()->show();
-        view->toneEditor()->show();
-        view->nameEditor()->setMaxLength(20);
-        QLineEdit* const frequency = view->frequencyEditor();
+        view->cells().frequencyEditor()->setText("446");
+        view->cells().frequencyEditor()->show();
+        view->cells().toneEditor()->show();
+        view->cells().nameEditor()->setMaxLength(20);
+        QLineEdit* const frequency = view->cells().frequencyEditor();
         for (int i = 0; i < 3; ++i)
             view->OnInitialUpdate();
-        QCOMPARE(view->frequencyEditor(), frequency);
-        QVERIFY(view->frequencyEditor()->isHidden());
-        QVERIFY(view->frequencyEditor()->text().isEmpty());
-        QVERIFY(view->toneEditor()->isHidden());
-        QCOMPARE(view->nameEditor()->maxLength(), 6);
-        QCOMPARE(view->toneEditor()->count(), 263);
-        QCOMPARE(view->toneEditor()->itemText(0), "OFF");
-        QCOMPARE(view->toneEditor()->itemText(262), "D754I");
+        QCOMPARE(view->cells().frequencyEditor(), frequency);
+        QVERIFY(view->cells().frequencyEditor()->isHidden());
+        QVERIFY(view->cells().frequencyEditor()->text().isEmpty());
+        QVERIFY(view->cells().toneEditor()->isHidden());
+        QCOMPARE(view->cells().nameEditor()->maxLength(), 6);
+        QCOMPARE(view->cells().toneEditor()->count(), 263);
+        QCOMPARE(view->cells().toneEditor()->itemText(0), "OFF");
+        QCOMPARE(view->cells().toneEditor()->itemText(262), "D754I");
     }
 
     void editorsServeTheirColumns() {
         view->OnInitialUpdate();
-        QCOMPARE(view->EditorForColumn(2), view->frequencyEditor());
-        QCOMPARE(view->EditorForColumn(4), view->toneEditor());
-        QCOMPARE(view->EditorForColumn(6), view->powerEditor());
-        QCOMPARE(view->EditorForColumn(0), view->frequencyEditor());
-        QCOMPARE(view->busyLockEditor()->itemText(2), "QT/DQT");
-        QVERIFY(!view->powerEditor()->isEditable());
-        QVERIFY(view->toneEditor()->isEditable());
-        QCOMPARE(view->nameEditor()->parentWidget(), grid());
+        QCOMPARE(view->cells().EditorForColumn(2), view->cells().frequencyEditor());
+        QCOMPARE(view->cells().EditorForColumn(4), view->cells().toneEditor());
+        QCOMPARE(view->cells().EditorForColumn(6), view->cells().powerEditor());
+        QCOMPARE(view->cells().EditorForColumn(0), view->cells().frequencyEditor());
+        QCOMPARE(view->cells().busyLockEditor()->itemText(2), "QT/DQT");
+        QVERIFY(!view->cells().powerEditor()->isEditable());
+        QVERIFY(view->cells().toneEditor()->isEditable());
+        QCOMPARE(view->cells().nameEditor()->parentWidget(), grid());
     }
 
     // The frame gives up the room the form does not need, and never grows.
@@ -201,23 +201,11 @@ private slots:
         grid()->SetRow(40);
         grid()->SetCol(5);
         ui::MessageRecorder messages;
-        view->OnEditData();
+        view->cells().OnEditData();
         QCOMPARE(messages.texts(), QStringList{"Please directly double click inside the table"});
         QCOMPARE(grid()->Row(), 1);
         QCOMPARE(grid()->Col(), 1);
-        QVERIFY(view->frequencyEditor()->isHidden());
-    }
-
-    void portCommandsNameTheirPorts() {
-        const QList<std::pair<int, std::string_view>> ports{
-            {32773, "COM1"}, {32775, "COM2"}, {32776, "COM3"}, {32777, "COM4"}, {32774, ""}};
-        for (const auto& [id, port] : ports)
-            QCOMPARE(portForCommand(id), port);
-        QVERIFY(portCommandChecked(32776, "COM3"));
-        QVERIFY(!portCommandChecked(32776, "com3"));
-        QVERIFY(!portCommandChecked(32776, "COM3 "));
-        QVERIFY(!portCommandChecked(32773, "COM3"));
-        QVERIFY(!portCommandChecked(32774, ""));
+        QVERIFY(view->cells().frequencyEditor()->isHidden());
     }
 };
 

@@ -3,6 +3,7 @@
 
 #include "CMSFlexGrid.h"
 #include "CZolView.h"
+#include "CellEditor.h"
 #include "ChannelCodec.h"
 #include "ControlId.h"
 #include "FormIds.h"
@@ -76,8 +77,8 @@ private:
     QWidget* openEditor() const {
         QWidget* open = nullptr;
         for (int c = 1; c <= 8; ++c)
-            if (!view->EditorForColumn(c)->isHidden())
-                open = view->EditorForColumn(c);
+            if (!view->cells().EditorForColumn(c)->isHidden())
+                open = view->cells().EditorForColumn(c);
         return open;
     }
     void chooseBand(int type, int field) {
@@ -114,7 +115,7 @@ private slots:
         QFETCH(int, column);
         QFETCH(QStringList, filled);
         click(12, column);
-        QCOMPARE(focus(), view->frequencyEditor());
+        QCOMPARE(focus(), view->cells().frequencyEditor());
         type("446.00625");
         leave();
         QCOMPARE(row(12), filled);
@@ -158,7 +159,7 @@ private slots:
         chooseBand(model, field);
         setRow(4, {"440.00000", "440.00000", "67.0", "OFF", "Yes", "High", "No", "CH:004"});
         click(4, 1);
-        QCOMPARE(view->frequencyEditor()->selectedText(), "440.00000");
+        QCOMPARE(view->cells().frequencyEditor()->selectedText(), "440.00000");
         type(typed);
         leave();
         QCOMPARE(messages->texts(), message.isEmpty() ? QStringList() : QStringList{message});
@@ -247,7 +248,7 @@ private slots:
     void toneOutsideTheTableBecomesOffOnceEdited() {
         setRow(7, {"446.00625", "446.00625", "10.0", "OFF", "Yes", "High", "No", "CH:007"});
         click(7, 3);
-        QCOMPARE(view->toneEditor()->currentIndex(), 0);
+        QCOMPARE(view->cells().toneEditor()->currentIndex(), 0);
         QCOMPARE(grid()->TextMatrix(7, 3), "10.0");
         leave();
         QCOMPARE(grid()->TextMatrix(7, 3), "OFF");
@@ -271,10 +272,10 @@ private slots:
         QFETCH(QString, stored);
         setRow(8, kChannel);
         click(8, 3);
-        QCOMPARE(focus(), view->toneEditor());
+        QCOMPARE(focus(), view->cells().toneEditor());
         press(Qt::Key_A, Qt::ControlModifier);
         type(typed);
-        QCOMPARE(view->toneEditor()->currentIndex(), -1);
+        QCOMPARE(view->cells().toneEditor()->currentIndex(), -1);
         if (byEnter)
             press(Qt::Key_Return);
         else
@@ -282,7 +283,7 @@ private slots:
         QCOMPARE(grid()->TextMatrix(8, 3), stored);
         if (byEnter) {
             QCOMPARE(grid()->Col(), 4);
-            QCOMPARE(openEditor(), view->toneEditor());
+            QCOMPARE(openEditor(), view->cells().toneEditor());
         }
     }
 
@@ -290,26 +291,27 @@ private slots:
         click(9, 1);
         type("446.00625");
         const QList<std::pair<int, QWidget*>> walk{
-            {2, view->frequencyEditor()}, {3, view->toneEditor()},  {4, view->toneEditor()},
-            {5, view->scanEditor()},      {6, view->powerEditor()}, {7, view->busyLockEditor()},
-            {8, view->nameEditor()}};
+            {2, view->cells().frequencyEditor()}, {3, view->cells().toneEditor()},
+            {4, view->cells().toneEditor()},      {5, view->cells().scanEditor()},
+            {6, view->cells().powerEditor()},     {7, view->cells().busyLockEditor()},
+            {8, view->cells().nameEditor()}};
         for (const auto& [column, editor] : walk) {
             press(Qt::Key_Return);
             QCOMPARE(grid()->Row(), 9);
             QCOMPARE(grid()->Col(), column);
             QCOMPARE(openEditor(), editor);
             QVERIFY(focus() == editor || editor->isAncestorOf(focus()));
-            if (editor == view->scanEditor())
+            if (editor == view->cells().scanEditor())
                 press(Qt::Key_Down); // "No"
         }
-        QCOMPARE(view->nameEditor()->selectedText(), "CH:009");
+        QCOMPARE(view->cells().nameEditor()->selectedText(), "CH:009");
         type("BASE");
         press(Qt::Key_Return);
         QCOMPARE(row(9),
                  QStringList({"446.00625", "446.00625", "OFF", "OFF", "No", "High", "No", "BASE"}));
         QCOMPARE(grid()->Row(), 10);
         QCOMPARE(grid()->Col(), 1);
-        QCOMPARE(focus(), view->frequencyEditor());
+        QCOMPARE(focus(), view->cells().frequencyEditor());
         QVERIFY(messages->texts().isEmpty());
     }
 
@@ -391,7 +393,7 @@ private slots:
         grid()->setFocus();
         type(typed);
         QCOMPARE(messages->texts(), notice ? QStringList{kInputNumber} : QStringList());
-        QWidget* editor = view->EditorForColumn(column);
+        QWidget* editor = view->cells().EditorForColumn(column);
         QCOMPARE(openEditor(), editor);
         if (auto* field = qobject_cast<QLineEdit*>(editor)) {
             QCOMPARE(focus(), field);
@@ -420,8 +422,8 @@ private slots:
         grid()->SetRow(3);
         grid()->setFocus();
         press(Qt::Key(key), key == Qt::Key_A ? Qt::ControlModifier : Qt::NoModifier);
-        QCOMPARE(openEditor(), view->frequencyEditor());
-        QCOMPARE(view->frequencyEditor()->selectedText(), "446.00625");
+        QCOMPARE(openEditor(), view->cells().frequencyEditor());
+        QCOMPARE(view->cells().frequencyEditor()->selectedText(), "446.00625");
         QVERIFY(messages->texts().isEmpty());
     }
 
@@ -444,12 +446,12 @@ private slots:
         QVERIFY(!openEditor());
 
         click(3, 6);
-        QCOMPARE(openEditor(), view->powerEditor());
-        QCOMPARE(view->powerEditor()->currentText(), "High");
-        QVERIFY(!view->powerEditor()->view()->isVisible());
+        QCOMPARE(openEditor(), view->cells().powerEditor());
+        QCOMPARE(view->cells().powerEditor()->currentText(), "High");
+        QVERIFY(!view->cells().powerEditor()->view()->isVisible());
         click(3, 2);
-        QCOMPARE(openEditor(), view->frequencyEditor());
-        QCOMPARE(view->frequencyEditor()->selectedText(), "446.00625");
+        QCOMPARE(openEditor(), view->cells().frequencyEditor());
+        QCOMPARE(view->cells().frequencyEditor()->selectedText(), "446.00625");
     }
 
     // The editor does not follow its cell: scrolling closes it and drops what was typed or
@@ -467,11 +469,11 @@ private slots:
 
         click(3, 5);
         press(Qt::Key_Down);
-        QCOMPARE(view->scanEditor()->currentText(), "No");
+        QCOMPARE(view->cells().scanEditor()->currentText(), "No");
         table()->verticalScrollBar()->setValue(20);
         table()->verticalScrollBar()->setValue(0);
         click(3, 5);
-        QCOMPARE(view->scanEditor()->currentText(), "Yes");
+        QCOMPARE(view->cells().scanEditor()->currentText(), "Yes");
         leave();
         QCOMPARE(row(3), kChannel);
         QVERIFY(messages->texts().isEmpty());
@@ -479,13 +481,13 @@ private slots:
 
     // What the transfer commands run first.
     void commitCellEditChecksTheOpenValue() {
-        view->CommitCellEdit();
+        view->cells().CommitCellEdit();
         QVERIFY(messages->texts().isEmpty());
 
         setRow(5, kChannel);
         click(5, 1);
         type("abc");
-        view->CommitCellEdit();
+        view->cells().CommitCellEdit();
         QCOMPARE(messages->texts(), QStringList{kBadFormat});
         QCOMPARE(grid()->TextMatrix(5, 1), "");
         QVERIFY(!openEditor());
@@ -493,7 +495,7 @@ private slots:
         click(5, 1);
         type("145.5");
         chooseBand(2, 0);
-        view->CommitCellEdit();
+        view->cells().CommitCellEdit();
         QCOMPARE(grid()->TextMatrix(5, 1), "145.50000");
         QCOMPARE(grid()->Row(), 5);
         QCOMPARE(grid()->Col(), 1);
@@ -505,8 +507,8 @@ private slots:
         type("446.00625");
         view->EncodeImage();
         QVERIFY(!channelInUse(image, 5));
-        QCOMPARE(openEditor(), view->frequencyEditor());
-        QCOMPARE(view->frequencyEditor()->text(), "446.00625");
+        QCOMPARE(openEditor(), view->cells().frequencyEditor());
+        QCOMPARE(view->cells().frequencyEditor()->text(), "446.00625");
         QCOMPARE(grid()->TextMatrix(5, 1), "");
     }
 
@@ -531,7 +533,7 @@ private slots:
         table()->verticalScrollBar()->setValue(scrolled);
         click(row, col);
         QWidget* editor = openEditor();
-        QCOMPARE(editor, view->EditorForColumn(col));
+        QCOMPARE(editor, view->cells().EditorForColumn(col));
         const QRect cell(table()->viewport()->mapTo(grid(), cellRect(row, col).topLeft()),
                          QSize(table()->columnWidth(col - 1), table()->rowHeight(row - 1)));
         QCOMPARE(editor->geometry(), cell);
@@ -556,11 +558,11 @@ private slots:
         view->OnInitialUpdate();
         click(3, 5);
         press(Qt::Key_Down);
-        QCOMPARE(view->scanEditor()->currentText(), "No");
+        QCOMPARE(view->cells().scanEditor()->currentText(), "No");
         view->OnInitialUpdate();
         QVERIFY(!openEditor());
         click(3, 5);
-        QCOMPARE(view->scanEditor()->currentText(), "Yes");
+        QCOMPARE(view->cells().scanEditor()->currentText(), "Yes");
         leave();
         QCOMPARE(grid()->TextMatrix(3, 5), "Yes");
     }
@@ -569,7 +571,7 @@ private slots:
     void enterInTheDroppedListStoresTheHighlightedEntry() {
         setRow(4, kChannel);
         click(4, 3);
-        QComboBox* tone = view->toneEditor();
+        QComboBox* tone = view->cells().toneEditor();
         tone->showPopup();
         QTRY_VERIFY(tone->view()->isVisible());
         QTest::keyClick(tone->view(), Qt::Key_Down);
@@ -590,10 +592,10 @@ private slots:
 
         grid()->SetTextMatrix(3, 8, "LONGNAME");
         click(3, 8);
-        QCOMPARE(view->nameEditor()->text(), "LONGNAME");
+        QCOMPARE(view->cells().nameEditor()->text(), "LONGNAME");
         press(Qt::Key_End);
         type("X");
-        QCOMPARE(view->nameEditor()->text(), "LONGNAME");
+        QCOMPARE(view->cells().nameEditor()->text(), "LONGNAME");
         leave();
         QCOMPARE(grid()->TextMatrix(3, 8), "LONGNAME");
 
@@ -601,12 +603,12 @@ private slots:
         press(Qt::Key_End);
         press(Qt::Key_Backspace);
         type("XY");
-        QCOMPARE(view->nameEditor()->text(), "LONGNAM");
+        QCOMPARE(view->cells().nameEditor()->text(), "LONGNAM");
     }
 
     void typingStopsWhenTheBoxIsFull() {
         click(4, 1);
-        QLineEdit* box = view->frequencyEditor();
+        QLineEdit* box = view->cells().frequencyEditor();
         type(QString(40, QLatin1Char('4')));
         const QString typed = box->text();
         QVERIFY(typed.size() > 5);

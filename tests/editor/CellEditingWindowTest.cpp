@@ -5,6 +5,7 @@
 #include "CMainFrame.h"
 #include "CZolApp.h"
 #include "CZolView.h"
+#include "CellEditor.h"
 #include "ChannelCodec.h"
 #include "ControlId.h"
 #include "FormIds.h"
@@ -70,12 +71,12 @@ private slots:
         QCOMPARE(hintOver(view()->form(), QPoint(2, 2)), kHintElsewhere);
 
         click(2, 1);
-        QCOMPARE(hintOver(view()->frequencyEditor()), kHintElsewhere);
+        QCOMPARE(hintOver(view()->cells().frequencyEditor()), kHintElsewhere);
         QCOMPARE(hintOver(table()->viewport(), cellCentre(5, 5)), kHintChannelTable);
 
         // The tone list's text field is an edit box; its arrow belongs to the drop-down.
         click(2, 3);
-        QComboBox* tone = view()->toneEditor();
+        QComboBox* tone = view()->cells().toneEditor();
         QCOMPARE(hintOver(tone->lineEdit()), kHintElsewhere);
         QCOMPARE(hintOver(tone, QPoint(tone->width() - 3, tone->height() / 2)), kHintComboBox);
     }
@@ -89,8 +90,8 @@ private slots:
         QCOMPARE(grid()->TextMatrix(5, 2), "446.00625");
         QCOMPARE(grid()->Row(), 1);
         QCOMPARE(grid()->Col(), 1);
-        QVERIFY(view()->frequencyEditor()->isHidden());
-        QCOMPARE(view()->frequencyEditor()->text(), QString());
+        QVERIFY(view()->cells().frequencyEditor()->isHidden());
+        QCOMPARE(view()->cells().frequencyEditor()->text(), QString());
     }
 
     void saveStoresTheCellsNotTheOpenEditor() {
@@ -108,8 +109,8 @@ private slots:
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), before);
         file.close();
-        QCOMPARE(focus(), view()->frequencyEditor());
-        QCOMPARE(view()->frequencyEditor()->text(), "446.00625");
+        QCOMPARE(focus(), view()->cells().frequencyEditor());
+        QCOMPARE(view()->cells().frequencyEditor()->text(), "446.00625");
 
         click(1, 1);
         QTest::keyClick(focus(), Qt::Key_S, Qt::ControlModifier);

@@ -27,8 +27,8 @@ void fullReadFromTheWindow(benchmark::State& state) {
             state.SkipWithError("the simulated radio did not start");
             break;
         }
-        fixture.view->OnReadFromRadio();
-        QDialog* window = fixture.view->progressDialog().window();
+        fixture.view->transfer().OnReadFromRadio();
+        QDialog* window = fixture.view->transfer().progressDialog().window();
         if (!QTest::qWaitForWindowActive(window)) {
             state.SkipWithError("the progress dialog did not come up");
             break;

@@ -30,7 +30,7 @@ TransferFixture::TransferFixture() {
     for (const char* variable : kPortVariables)
         qputenv(variable, "/nonexistent/quorl-port");
     previousHook_ = ui::setMessageHook([this](const QString& text, ui::MessageButtons buttons) {
-        messages.push_back({text, buttons, view->progressDialog().guardArmed()});
+        messages.push_back({text, buttons, view->transfer().progressDialog().guardArmed()});
         ui::MessageAnswer answer = buttons == ui::MessageButtons::RetryCancel
                                        ? ui::MessageAnswer::Cancel
                                        : ui::MessageAnswer::Ok;
@@ -59,15 +59,16 @@ bool startRadioOn(testkit::RadioSimProcess& radio, const QStringList& arguments,
 }
 
 bool TransferFixture::runTransfer(int timeoutMs) {
-    QDialog* window = view->progressDialog().window();
+    QDialog* window = view->transfer().progressDialog().window();
     if (!window || !QTest::qWaitForWindowActive(window))
         return false;
     QTest::mouseClick(dialogButton(ProgressDialog::kIdStart), Qt::LeftButton);
-    return QTest::qWaitFor([this] { return !view->progressDialog().isOpen(); }, timeoutMs);
+    return QTest::qWaitFor([this] { return !view->transfer().progressDialog().isOpen(); },
+                           timeoutMs);
 }
 
 QPushButton* TransferFixture::dialogButton(int id) const {
-    QDialog* window = view->progressDialog().window();
+    QDialog* window = view->transfer().progressDialog().window();
     return window ? ui::findControl<QPushButton>(window, id) : nullptr;
 }
 

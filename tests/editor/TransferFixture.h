@@ -12,6 +12,7 @@
 #include "RadioSimProcess.h"
 #include "ToneTable.h"
 #include "Trace.h"
+#include "TransferController.h"
 #include "VirtualClock.h"
 #include "VirtualPacer.h"
 
@@ -21,6 +22,8 @@
 #include <deque>
 #include <functional>
 #include <vector>
+
+using namespace quorl;
 
 class QDialog;
 class QLabel;
@@ -76,13 +79,13 @@ public:
         return startRadioOn(radio, arguments, portName);
     }
     // Transfers skip their pauses from now on.
-    void skipPauses() { view->setTransferLine(nullptr, &noPauses); }
+    void skipPauses() { view->transfer().setLine(nullptr, &noPauses); }
 
     // Presses Start in the open progress dialog and waits until the transfer has closed it.
     bool runTransfer(int timeoutMs = 10000);
     QPushButton* dialogButton(int id) const;
     void atProgress(int position, std::function<void()> action) {
-        runAtProgress(view->progressDialog(), position, std::move(action));
+        runAtProgress(view->transfer().progressDialog(), position, std::move(action));
     }
 
     // The channel cells as the table shows them, and as a sheet would show them.

@@ -34,8 +34,8 @@ private slots:
 
     void fullReadRepaintsBlockByBlock() {
         QVERIFY(f->startRadio({"--delay", "2"}));
-        f->view->OnReadFromRadio();
-        const PaintWatcher watcher(f->view->progressDialog().window());
+        f->view->transfer().OnReadFromRadio();
+        const PaintWatcher watcher(f->view->transfer().progressDialog().window());
         QElapsedTimer clock;
         clock.start();
         QVERIFY(f->runTransfer(60000));
@@ -60,7 +60,7 @@ private slots:
         const QStringList channel{"433.50000", "433.50000", "OFF", "OFF",
                                   "Yes",       "Low",       "No",  "CALL"};
         f->typeChannel(5, channel);
-        f->view->OnWriteToRadio();
+        f->view->transfer().OnWriteToRadio();
         QElapsedTimer clock;
         clock.start();
         QVERIFY(f->runTransfer(60000));

@@ -8,6 +8,7 @@
 
 #include "ByteLink.h"
 #include "CMSFlexGrid.h"
+#include "CellEditor.h"
 #include "ChannelFile.h"
 #include "DefaultMemory.h"
 #include "ProgressDialog.h"
@@ -78,7 +79,7 @@ private:
         VirtualRadio(TransferFixture& fixture, std::vector<SimFault> faults)
             : radio(defaultSimMemory()), line(radio, fixture.clock, fixture.trace) {
             radio.setFaults(std::move(faults));
-            fixture.view->setTransferLine(&line, &fixture.noPauses);
+            fixture.view->transfer().setLine(&line, &fixture.noPauses);
         }
         SimRadio radio;
         testkit::SimulatedLink line;
@@ -95,8 +96,9 @@ private slots:
             f->image[at] = static_cast<std::uint8_t>(at);
         const RadioImage before = f->image;
 
-        f->view->OnReadFromRadio();
-        QCOMPARE(f->view->progressDialog().window()->windowTitle(), "Reading Data Progress");
+        f->view->transfer().OnReadFromRadio();
+        QCOMPARE(f->view->transfer().progressDialog().window()->windowTitle(),
+                 "Reading Data Progress");
         QVERIFY(f->runTransfer());
 
         const RadioImage radio = defaultSimMemory();
@@ -117,8 +119,9 @@ private slots:
         f->skipPauses();
         f->typeChannel(12, kEditedChannel);
 
-        f->view->OnWriteToRadio();
-        QCOMPARE(f->view->progressDialog().window()->windowTitle(), "Writing Data Progress");
+        f->view->transfer().OnWriteToRadio();
+        QCOMPARE(f->view->transfer().progressDialog().window()->windowTitle(),
+                 "Writing Data Progress");
         QVERIFY(f->runTransfer());
         QVERIFY(f->messages.empty());
         QVERIFY(f->radio.stop());
@@ -142,7 +145,7 @@ private slots:
         QVERIFY(holder.waitForReadyRead(5000));
         QCOMPARE(holder.readLine().trimmed(), "held");
 
-        f->view->OnReadFromRadio();
+        f->view->transfer().OnReadFromRadio();
         QVERIFY(f->runTransfer());
         QCOMPARE(f->messageTexts(), QStringList{kPortOpenFailedMessage});
         // Nothing went down the line, and the other program still has it to itself.
@@ -161,7 +164,7 @@ private slots:
         f->answers = {ui::MessageAnswer::Retry}; // then Cancel
         const QStringList table = f->tableTexts();
 
-        f->view->OnReadFromRadio();
+        f->view->transfer().OnReadFromRadio();
         QVERIFY(f->runTransfer());
 
         QCOMPARE(f->messageTexts(), (QStringList{kCommunicationError, kCommunicationError}));
@@ -179,27 +182,37 @@ private slots:
         QCOMPARE(f->tableTexts(), table);
     }
 
-    void cancelDuringAReadKeepsTheTable() {
+    // Only a complete read replaces the document: image, table and panel stay as they were.
+    void unfinishedReadKeepsTheDocument_data() {
+        QTest::addColumn<QStringList>("fault");
+        QTest::addColumn<QStringList>("messages");
+        QTest::newRow("cancel after 100 blocks") << QStringList{} << QStringList{};
+        QTest::newRow("short reply at block 900")
+            << QStringList{"--fault", "short:9@900"} << QStringList{"not received enough  byte"};
+    }
+    void unfinishedReadKeepsTheDocument() {
+        QFETCH(QStringList, fault);
+        QFETCH(QStringList, messages);
         QTemporaryDir dir;
         const QString served = dir.filePath(QStringLiteral("served.sin"));
-        const RadioImage radio = randomImage(7);
-        QVERIFY(saveChannelFile(served.toStdString(), radio).ok);
-        QVERIFY(f->startRadio({"--delay", "0", "--image", served}));
+        QVERIFY(saveChannelFile(served.toStdString(), randomImage(7)).ok);
+        QVERIFY(f->startRadio(QStringList{"--delay", "0", "--image", served} + fault));
         f->skipPauses();
         const RadioImage before = f->image;
         const QStringList table = f->tableTexts();
+        const SettingsState panel = f->view->settingsPanel()->state();
 
-        f->view->OnReadFromRadio();
-        f->atProgress(100, [this] {
-            QTest::mouseClick(f->dialogButton(ProgressDialog::kIdCancel), Qt::LeftButton);
-        });
+        f->view->transfer().OnReadFromRadio();
+        if (fault.isEmpty())
+            f->atProgress(100, [this] {
+                QTest::mouseClick(f->dialogButton(ProgressDialog::kIdCancel), Qt::LeftButton);
+            });
         QVERIFY(f->runTransfer());
 
-        QVERIFY(f->messages.empty());
+        QCOMPARE(f->messageTexts(), messages);
+        QVERIFY(f->image == before);
         QCOMPARE(f->tableTexts(), table);
-        // A hundred blocks arrived before the Cancel was seen; the rest is as it was.
-        QVERIFY(std::equal(radio.begin(), radio.begin() + 0x320, f->image.begin()));
-        QVERIFY(std::equal(before.begin() + 0x320, before.end(), f->image.begin() + 0x320));
+        QVERIFY(f->view->settingsPanel()->state() == panel);
         QVERIFY(portIsFree());
     }
 
@@ -214,8 +227,8 @@ private slots:
         f->skipPauses();
         const QStringList table = f->tableTexts();
 
-        f->view->OnReadFromRadio();
-        QDialog* window = f->view->progressDialog().window();
+        f->view->transfer().OnReadFromRadio();
+        QDialog* window = f->view->transfer().progressDialog().window();
         f->atProgress(50, [this, window, move] {
             if (move)
                 window->move(window->pos() + QPoint(40, 30));
@@ -245,7 +258,7 @@ private slots:
         });
         answerer.start(20);
 
-        f->view->OnReadFromRadio();
+        f->view->transfer().OnReadFromRadio();
         QVERIFY(f->runTransfer());
         QCOMPARE(seen, (QStringList{kCommunicationError, kCommunicationError}));
     }
@@ -254,12 +267,12 @@ private slots:
         VirtualRadio radio(*f, {});
         f->typeChannel(1, kEditedChannel);
 
-        f->view->OnReadFromRadio();
-        QDialog* window = f->view->progressDialog().window();
-        f->view->OnWriteToRadio();
-        QCOMPARE(f->view->progressDialog().window(), window);
+        f->view->transfer().OnReadFromRadio();
+        QDialog* window = f->view->transfer().progressDialog().window();
+        f->view->transfer().OnWriteToRadio();
+        QCOMPARE(f->view->transfer().progressDialog().window(), window);
         QCOMPARE(window->windowTitle(), "Reading Data Progress");
-        QCOMPARE(f->view->progressDialog().captionText(), "Writing Data Progress");
+        QCOMPARE(f->view->transfer().progressDialog().captionText(), "Writing Data Progress");
         QVERIFY(f->runTransfer());
 
         QVERIFY(f->messages.empty());
@@ -278,11 +291,11 @@ private slots:
         auto* table = f->view->grid()->findChild<QTableView*>();
         const QModelIndex cell = table->model()->index(3 - 1, kColReceive - 1);
         QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, table->visualRect(cell).center());
-        QCOMPARE(QApplication::focusWidget(), f->view->frequencyEditor());
-        QTest::keyClicks(f->view->frequencyEditor(), QStringLiteral("446.10000"));
+        QCOMPARE(QApplication::focusWidget(), f->view->cells().frequencyEditor());
+        QTest::keyClicks(f->view->cells().frequencyEditor(), QStringLiteral("446.10000"));
 
-        f->view->OnWriteToRadio();
-        QVERIFY(f->view->frequencyEditor()->isHidden());
+        f->view->transfer().OnWriteToRadio();
+        QVERIFY(f->view->cells().frequencyEditor()->isHidden());
         QVERIFY(f->runTransfer());
 
         const ChannelSheet written = decodeChannels(radio.radio.memory());

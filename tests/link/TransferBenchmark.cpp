@@ -31,8 +31,6 @@ public:
         return MessageAnswer::Cancel;
     }
     void pumpPass() override {}
-    void encodeImage() override {}
-    void decodeImage() override {}
 
 private:
     int position_ = 0;
@@ -78,7 +76,10 @@ void transfer(benchmark::State& state, TransferDirection direction, double floor
 
         const double cpuBefore = cpuSeconds();
         const auto start = std::chrono::steady_clock::now();
-        const TransferResult result = protocol.run(direction, QStringLiteral("COM1"), image);
+        const QString port1 = QStringLiteral("COM1");
+        const TransferResult result = direction == TransferDirection::Read
+                                          ? protocol.read(port1)
+                                          : protocol.write(port1, image);
         const double wallMs =
             std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
                 .count();

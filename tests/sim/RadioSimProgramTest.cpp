@@ -40,15 +40,14 @@ TEST_F(RadioSimProgram, ServesItsBuiltInMemoryAndItsFaults) {
     ThreadPacer pacer;
     testkit::Trace trace;
     testkit::RecordingTransferUi ui{trace};
-    RadioImage image{};
-    const TransferResult result =
-        CloneProtocol(port, pacer, ui).run(TransferDirection::Read, QStringLiteral("COM1"), image);
+    const ReadResult result = CloneProtocol(port, pacer, ui).read(QStringLiteral("COM1"));
 
     EXPECT_EQ(result.outcome, TransferOutcome::ShortReply);
     EXPECT_EQ(result.blocks, 3);
     const RadioImage memory = defaultSimMemory();
-    EXPECT_TRUE(std::equal(image.begin(), image.begin() + 24, memory.begin()));
-    EXPECT_TRUE(std::all_of(image.begin() + 24, image.end(), [](auto b) { return b == 0; }));
+    const RadioImage& read = result.memory;
+    EXPECT_TRUE(std::equal(read.begin(), read.begin() + 24, memory.begin()));
+    EXPECT_TRUE(std::all_of(read.begin() + 24, read.end(), [](auto b) { return b == kErased; }));
     EXPECT_TRUE(sim.stop());
 }
 

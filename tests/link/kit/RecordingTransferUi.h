@@ -26,8 +26,6 @@ public:
     void closeDialog() override;
     MessageAnswer showMessage(const QString& text, MessageButtons buttons) override;
     void pumpPass() override;
-    void encodeImage() override { trace_.add("encode"); }
-    void decodeImage() override { trace_.add("decode"); }
 
     // What the user does.
     std::function<MessageAnswer(const QString& text, MessageButtons buttons)> answer;

@@ -5,8 +5,8 @@
 #include "MessageBox.h"
 #include "TransferUi.h"
 
-#include <QCoreApplication>
 #include <QDialog>
+#include <QEvent>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -108,7 +108,7 @@ private:
     ProgressDialog& owner_;
 };
 
-ProgressDialog::ProgressDialog(QObject* owner) : owner_(owner) {}
+ProgressDialog::ProgressDialog() = default;
 
 ProgressDialog::~ProgressDialog() = default;
 
@@ -169,7 +169,7 @@ void ProgressDialog::cancel() {
 void ProgressDialog::start() {
     startPosition_ = window_->frameGeometry().topLeft();
     window_->start->setEnabled(false);
-    QCoreApplication::postEvent(owner_, new QEvent(kTransferRequest));
+    emit startPressed();
 }
 
 bool ProgressDialog::transferStarted() const {

@@ -20,9 +20,6 @@ inline constexpr std::array<PortCommand, 4> kPortCommands{{
     {32777, "COM4"},
 }};
 
-// Every run starts on the first port.
-inline constexpr std::string_view kStartPort = kPortCommands[0].portName;
-
 // The port a command picks, empty for any other command.
 std::string_view portForCommand(int commandId);
 

@@ -1,7 +1,8 @@
-// The event pumping of a transfer: windows keep working, keyboard shortcuts and dialog keys
-// do not, and a message box opened inside a pass keeps its keys.
+// The event pumping of a transfer under the keyboard policy: windows keep working, keyboard
+// shortcuts and dialog keys do not, and a message box opened inside a pass keeps its keys.
 
 #include "TransferPump.h"
+#include "KeyboardPolicy.h"
 
 #include <QAction>
 #include <QDialog>
@@ -65,7 +66,9 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(&window));
         taker->setFocus();
 
-        TransferPump pump;
+        KeyboardPolicy keys;
+        keys.watch(&window);
+        TransferPump pump(keys);
         for (QKeyCombination key : {Qt::CTRL | Qt::Key_R, QKeyCombination(Qt::Key_Tab),
                                     QKeyCombination(Qt::Key_Return), QKeyCombination(Qt::Key_A)})
             postKey(taker, key);
@@ -95,10 +98,13 @@ private slots:
     }
 
     void messageBoxInsideAPassKeepsItsKeys() {
-        TransferPump pump;
+        QWidget window;
+        KeyboardPolicy keys;
+        keys.watch(&window);
+        TransferPump pump(keys);
         int result = -1;
         QTimer::singleShot(0, this, [&] {
-            QDialog box;
+            QDialog box(&window);
             auto* ok = new QPushButton(QStringLiteral("OK"), &box);
             ok->setDefault(true);
             connect(ok, &QPushButton::clicked, &box, &QDialog::accept);

@@ -3,14 +3,17 @@
 // the cell, pressing Enter or starting a transfer writes the editor's value back with every
 // check and keeps the rest of the row consistent with it.
 
-#include "CZolView.h"
+#include "CellEditor.h"
 
 #include "CMSFlexGrid.h"
 #include "ChannelRowEdit.h"
+#include "ControlId.h"
+#include "FitWidthValidator.h"
+#include "FormIds.h"
 #include "FrequencyCheck.h"
 #include "MessageBox.h"
 #include "SettingsPanel.h"
-#include "StatusHint.h"
+#include "ToneTable.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -22,7 +25,7 @@
 #include <algorithm>
 #include <vector>
 
-using namespace quorl;
+namespace quorl {
 
 namespace {
 
@@ -69,20 +72,94 @@ std::vector<std::string> listEntries(const QComboBox& list) {
     return entries;
 }
 
+template <typename Editor> Editor* makeEditor(QWidget* grid, int id, const QFont& font) {
+    auto* editor = new Editor(grid);
+    ui::setControlId(editor, id);
+    editor->setFont(font);
+    editor->setGeometry(QRect());
+    editor->hide();
+    return editor;
+}
+
+QComboBox* makeListEditor(QWidget* grid, int id, const QFont& font, const QStringList& items) {
+    auto* editor = makeEditor<QComboBox>(grid, id, font);
+    editor->addItems(items);
+    return editor;
+}
+
 } // namespace
 
-void CZolView::connectCellEditing() {
-    connect(grid_, &CMSFlexGrid::DblClick, this, &CZolView::OnGridDblClick);
+CellEditor::CellEditor(QWidget& form, CMSFlexGrid& grid, const SettingsPanel& panel,
+                       const ToneTable& tones, const QFont& font)
+    : QObject(&form), form_(form), grid_(&grid), panel_(&panel), tones_(tones), font_(font) {
+    connectGrid();
+}
+
+void CellEditor::createEditors() {
+    frequencyEditor_ = makeEditor<QLineEdit>(grid_, kIdFrequencyEditor, font_);
+    frequencyEditor_->setFrame(false);
+    frequencyEditor_->setValidator(new FitWidthValidator(frequencyEditor_));
+    nameEditor_ = makeEditor<QLineEdit>(grid_, kIdNameEditor, font_);
+    nameEditor_->setFrame(false);
+    nameEditor_->setValidator(new FitWidthValidator(nameEditor_));
+
+    powerEditor_ = makeListEditor(grid_, kIdPowerEditor, font_, {"Low", "High"});
+    scanEditor_ = makeListEditor(grid_, kIdScanEditor, font_, {"Yes", "No"});
+    busyLockEditor_ = makeListEditor(grid_, kIdBusyLockEditor, font_, {"No", "Carrier", "QT/DQT"});
+
+    toneEditor_ = makeEditor<QComboBox>(grid_, kIdToneEditor, font_);
+    toneEditor_->setEditable(true);
+    toneEditor_->setInsertPolicy(QComboBox::NoInsert);
+    toneEditor_->setCompleter(nullptr);
+    QStringList tones;
+    tones.reserve(static_cast<qsizetype>(tones_.size()));
+    for (const std::string& tone : tones_.entries())
+        tones.append(fromBytes(tone));
+    toneEditor_->addItems(tones);
+    connectEditors();
+}
+
+void CellEditor::closeEditors() {
+    frequencyEditor_->clear();
+    frequencyEditor_->hide();
+    nameEditor_->clear();
+    nameEditor_->setMaxLength(kNameEditorLimit);
+    nameEditor_->hide();
+    toneEditor_->hide();
+    powerEditor_->hide();
+    scanEditor_->hide();
+    busyLockEditor_->hide();
+}
+
+QWidget* CellEditor::EditorForColumn(int column) const {
+    switch (column) {
+    case kColRxTone:
+    case kColTxTone:
+        return toneEditor_;
+    case kColScan:
+        return scanEditor_;
+    case kColTxPower:
+        return powerEditor_;
+    case kColBusyLock:
+        return busyLockEditor_;
+    case kColName:
+        return nameEditor_;
+    default:
+        return frequencyEditor_;
+    }
+}
+
+void CellEditor::connectGrid() {
+    connect(grid_, &CMSFlexGrid::DblClick, this, &CellEditor::OnGridDblClick);
     connect(grid_, &CMSFlexGrid::MouseDown, this,
             [this](short button, short, int, int) { OnGridMouseDown(button); });
     connect(grid_, &CMSFlexGrid::KeyPress, this, [this](quint16* key) { OnGridKeyPress(*key); });
-    connect(grid_, &CMSFlexGrid::EnterCell, this, &CZolView::LoadEditorFromCell);
-    connect(grid_, &CMSFlexGrid::LeaveCell, this, &CZolView::CommitCellEdit);
-    connect(grid_, &CMSFlexGrid::Scroll, this, &CZolView::OnGridScroll);
-    qApp->installEventFilter(this);
+    connect(grid_, &CMSFlexGrid::EnterCell, this, &CellEditor::LoadEditorFromCell);
+    connect(grid_, &CMSFlexGrid::LeaveCell, this, &CellEditor::CommitCellEdit);
+    connect(grid_, &CMSFlexGrid::Scroll, this, &CellEditor::OnGridScroll);
 }
 
-void CZolView::connectEditors() {
+void CellEditor::connectEditors() {
     // Typing into the tone field leaves the list: its text, not an entry, is the value now.
     connect(toneEditor_->lineEdit(), &QLineEdit::textEdited, this, [this](const QString& text) {
         QLineEdit* field = toneEditor_->lineEdit();
@@ -97,26 +174,26 @@ void CZolView::connectEditors() {
     });
 }
 
-void CZolView::OnGridDblClick() {
-    if (editorsCreated_ && grid_->Row() != 0 && grid_->Col() != 0)
+void CellEditor::OnGridDblClick() {
+    if (editorsCreated() && grid_->Row() != 0 && grid_->Col() != 0)
         ShowCellEditor(kNoKey);
 }
 
-void CZolView::OnGridMouseDown(short button) {
-    if (editorsCreated_ && button != kRightButton && grid_->Row() != 0 && grid_->Col() != 0)
+void CellEditor::OnGridMouseDown(short button) {
+    if (editorsCreated() && button != kRightButton && grid_->Row() != 0 && grid_->Col() != 0)
         ShowCellEditor(kNoKey);
 }
 
 // Typing never opens the Tx Power list: its two entries are chosen with the mouse.
-void CZolView::OnGridKeyPress(quint16 key) {
-    if (editorsCreated_ && grid_->Row() != 0 && grid_->Col() != 0 && grid_->Col() != kColTxPower)
+void CellEditor::OnGridKeyPress(quint16 key) {
+    if (editorsCreated() && grid_->Row() != 0 && grid_->Col() != 0 && grid_->Col() != kColTxPower)
         ShowCellEditor(key);
 }
 
 // An editor cannot follow its cell while the grid scrolls: it closes, and what was typed or
 // picked in it is dropped. Loading it again keeps the closed editor in step with the cell.
-void CZolView::OnGridScroll() {
-    if (!editorsCreated_)
+void CellEditor::OnGridScroll() {
+    if (!editorsCreated())
         return;
     for (int column : {kColReceive, kColRxTone, kColScan, kColTxPower, kColBusyLock, kColName})
         closeEditor(EditorForColumn(column));
@@ -124,8 +201,8 @@ void CZolView::OnGridScroll() {
     grid_->Refresh();
 }
 
-void CZolView::LoadEditorFromCell() {
-    if (!editorsCreated_ || grid_->Row() == 0)
+void CellEditor::LoadEditorFromCell() {
+    if (!editorsCreated() || grid_->Row() == 0)
         return;
     const QString text = grid_->Text();
     QWidget* editor = EditorForColumn(grid_->Col());
@@ -135,7 +212,7 @@ void CZolView::LoadEditorFromCell() {
         setFieldText(static_cast<QLineEdit*>(editor), text);
 }
 
-void CZolView::ShowCellEditor(quint16 key) {
+void CellEditor::ShowCellEditor(quint16 key) {
     QWidget* editor = EditorForColumn(grid_->Col());
     auto* list = qobject_cast<QComboBox*>(editor);
     auto* field = qobject_cast<QLineEdit*>(editor);
@@ -177,7 +254,7 @@ void CZolView::ShowCellEditor(quint16 key) {
 // The cell's rectangle comes in twips from the grid; the editor is placed in the grid's
 // pixels by its resolution. A drop-down's rectangle includes its dropped list: the box itself
 // covers the cell and the list below it gets the rest.
-void CZolView::placeEditor(QWidget* editor) {
+void CellEditor::placeEditor(QWidget* editor) {
     const int dpiX = grid_->logicalDpiX();
     const int dpiY = grid_->logicalDpiY();
     const int left = grid_->CellLeft() * dpiX / CMSFlexGrid::kTwipsPerInch - kCellOffset;
@@ -191,7 +268,7 @@ void CZolView::placeEditor(QWidget* editor) {
     }
 }
 
-void CZolView::setFieldText(QLineEdit* field, const QString& text) {
+void CellEditor::setFieldText(QLineEdit* field, const QString& text) {
     if (field == nameEditor_)
         nameEditor_->setMaxLength(std::max<int>(kNameEditorLimit, text.size()));
     field->setText(text);
@@ -199,15 +276,15 @@ void CZolView::setFieldText(QLineEdit* field, const QString& text) {
 
 // Hiding the control that has the focus would pass the focus on along the form; it goes
 // back to the grid instead, where the user was working.
-void CZolView::closeEditor(QWidget* editor) {
-    const QWidget* focus = window()->focusWidget();
+void CellEditor::closeEditor(QWidget* editor) {
+    const QWidget* focus = form_.window()->focusWidget();
     if (focus && (focus == editor || editor->isAncestorOf(focus)))
         grid_->setFocus();
     editor->hide();
 }
 
-void CZolView::CommitCellEdit() {
-    if (!editorsCreated_)
+void CellEditor::CommitCellEdit() {
+    if (!editorsCreated())
         return;
     const int r = grid_->Row();
     const int c = grid_->Col();
@@ -231,13 +308,13 @@ void CZolView::CommitCellEdit() {
 }
 
 // The tone list's value: its selected entry, or the entry its typed text names.
-QString CZolView::selectedTone() const {
+QString CellEditor::selectedTone() const {
     if (toneEditor_->currentIndex() >= 0)
         return toneEditor_->currentText();
     return fromBytes(resolveToneText(tones_, toBytes(toneEditor_->currentText())));
 }
 
-void CZolView::commitListEditor(QComboBox* editor, bool emptyWithoutFrequency) {
+void CellEditor::commitListEditor(QComboBox* editor, bool emptyWithoutFrequency) {
     const int r = grid_->Row();
     if (rowHasFrequency(readRow(*grid_, r)))
         grid_->SetText(editor->currentText());
@@ -245,7 +322,7 @@ void CZolView::commitListEditor(QComboBox* editor, bool emptyWithoutFrequency) {
         grid_->SetText(QString());
 }
 
-void CZolView::commitFrequencyEditor(EraseCheck eraseCheck) {
+void CellEditor::commitFrequencyEditor(EraseCheck eraseCheck) {
     const int r = grid_->Row();
     ChannelRow row = readRow(*grid_, r);
     commitFrequency(row, r, grid_->Col(), checkedFrequency(frequencyEditor_->text()), eraseCheck);
@@ -254,7 +331,7 @@ void CZolView::commitFrequencyEditor(EraseCheck eraseCheck) {
 
 // The text a frequency cell takes from what was typed: the checked frequency, or empty when
 // nothing was typed or a check refused it (with its message).
-std::string CZolView::checkedFrequency(const QString& typed) const {
+std::string CellEditor::checkedFrequency(const QString& typed) const {
     if (typed.isEmpty())
         return {};
     const FrequencyCheck check =
@@ -269,7 +346,7 @@ std::string CZolView::checkedFrequency(const QString& typed) const {
 // Enter commits the open editor and opens the next one along the row, so that a whole
 // channel is typed with the keyboard alone. Returns the key the focused control gets in
 // place of Enter, or 0 when Enter has done all it does.
-int CZolView::CommitOnEnter(QWidget* focus) {
+int CellEditor::CommitOnEnter(QWidget* focus) {
     const int r = grid_->Row();
     const int c = grid_->Col();
     if (focus == frequencyEditor_) {
@@ -307,12 +384,12 @@ int CZolView::CommitOnEnter(QWidget* focus) {
     return 0;
 }
 
-void CZolView::walkToColumn(int column) {
+void CellEditor::walkToColumn(int column) {
     grid_->SetCol(column);
     ShowCellEditor(kEnterWalk);
 }
 
-bool CZolView::isEditor(const QWidget* widget) const {
+bool CellEditor::isEditor(const QWidget* widget) const {
     for (int column : {kColReceive, kColRxTone, kColScan, kColTxPower, kColBusyLock, kColName}) {
         const QWidget* editor = EditorForColumn(column);
         if (widget == editor || editor->isAncestorOf(widget))
@@ -323,20 +400,20 @@ bool CZolView::isEditor(const QWidget* widget) const {
 
 // The control of the form a key went to: the receiver itself, or the drop-down whose open
 // list took the key. Null for anything outside the form.
-QWidget* CZolView::formControl(QObject* receiver) const {
+QWidget* CellEditor::formControl(QObject* receiver) const {
     auto* widget = qobject_cast<QWidget*>(receiver);
     if (widget && widget->window()->windowType() == Qt::Popup)
         widget = qobject_cast<QComboBox*>(widget->window()->parentWidget());
-    if (!widget || (widget != this && !isAncestorOf(widget)))
+    if (!widget || (widget != &form_ && !form_.isAncestorOf(widget)))
         return nullptr;
     return widget;
 }
 
-bool CZolView::PreTranslateMessage(QObject* receiver, QKeyEvent* event) {
+bool CellEditor::PreTranslateMessage(QObject* receiver, QKeyEvent* event) {
     if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter)
         return false;
     QWidget* focus = formControl(receiver);
-    if (!focus || !editorsCreated_)
+    if (!focus || !editorsCreated())
         return false;
     if (const int handOn = CommitOnEnter(focus)) {
         QKeyEvent replaced(QEvent::KeyPress, handOn, event->modifiers());
@@ -345,18 +422,10 @@ bool CZolView::PreTranslateMessage(QObject* receiver, QKeyEvent* event) {
     return true;
 }
 
-void CZolView::showStatusHint(const QPoint& windowPos) {
-    QWidget* under = window()->childAt(windowPos);
-    if (under && (under == this || isAncestorOf(under)))
-        emit statusHint(statusHintFor(under, grid_));
+void CellEditor::OnEditData() {
+    ui::messageBox(QStringLiteral("Please directly double click inside the table"));
+    grid_->SetCol(kColReceive);
+    grid_->SetRow(1);
 }
 
-bool CZolView::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress)
-        return PreTranslateMessage(watched, static_cast<QKeyEvent*>(event));
-    // Every move of the pointer reaches the window, whatever widget it is over.
-    if (event->type() == QEvent::MouseMove &&
-        watched == static_cast<QObject*>(window()->windowHandle()))
-        showStatusHint(static_cast<QMouseEvent*>(event)->scenePosition().toPoint());
-    return QScrollArea::eventFilter(watched, event);
-}
+} // namespace quorl

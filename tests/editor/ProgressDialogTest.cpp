@@ -21,12 +21,6 @@ namespace {
 class Owner : public QObject {
 public:
     int requests = 0;
-
-protected:
-    void customEvent(QEvent* event) override {
-        if (event->type() == ProgressDialog::kTransferRequest)
-            ++requests;
-    }
 };
 
 enum class CancelWay { Button, Escape, CloseBox };
@@ -73,7 +67,10 @@ private:
 private slots:
     void init() {
         owner.requests = 0;
-        dialog = std::make_unique<ProgressDialog>(&owner);
+        dialog = std::make_unique<ProgressDialog>();
+        connect(
+            dialog.get(), &ProgressDialog::startPressed, &owner, [this] { ++owner.requests; },
+            Qt::QueuedConnection);
         dialog->setCaptionText(QStringLiteral("Reading Data Progress"));
         table = std::make_unique<QWidget>();
         table->setGeometry(100, 120, 600, 400);

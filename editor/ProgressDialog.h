@@ -4,28 +4,25 @@
 // cancelled. The object lives as long as the view that owns it; its window is created anew for
 // each transfer and closed when the transfer ends, whatever the reason.
 //
-// Nothing goes to the radio until Start: Start posts the owner a kTransferRequest event and
-// stays disabled for the rest of the window's life. While a transfer runs, moving the window
+// Nothing goes to the radio until Start: Start emits startPressed() and stays disabled for the
+// rest of the window's life. While a transfer runs, moving the window
 // or (with the guard armed) leaving it counts as an interruption that cancels the transfer.
 
-#include <QEvent>
+#include <QObject>
 #include <QPoint>
 #include <QString>
 
 #include <memory>
 
 class QDialog;
-class QObject;
 class QWidget;
 
 namespace quorl {
 
-class ProgressDialog {
-public:
-    // Start asks the owner for a transfer with an event of this type, the number the request
-    // has always had as a window message.
-    static constexpr auto kTransferRequest = static_cast<QEvent::Type>(1029);
+class ProgressDialog final : public QObject {
+    Q_OBJECT
 
+public:
     enum ControlId : int {
         kIdStart = 1,
         kIdCancel = 2,
@@ -36,8 +33,8 @@ public:
 
     static const QString kInterruptedMessage;
 
-    explicit ProgressDialog(QObject* owner);
-    ~ProgressDialog();
+    ProgressDialog();
+    ~ProgressDialog() override;
     ProgressDialog(const ProgressDialog&) = delete;
     ProgressDialog& operator=(const ProgressDialog&) = delete;
 
@@ -68,6 +65,11 @@ public:
     // the window, after Start the running transfer closes it at its next pumping pass.
     void cancel();
 
+signals:
+    // Start was pressed. The transfer runs once the button's own handling is over: connect it
+    // queued, as the request has always been posted.
+    void startPressed();
+
 private:
     class Window;
 
@@ -77,7 +79,6 @@ private:
     void interrupt();
     bool transferStarted() const;
 
-    QObject* owner_;
     std::unique_ptr<Window> window_;
     QString captionText_;
     QPoint startPosition_; // of the frame, when Start was pressed

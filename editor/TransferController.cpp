@@ -1,0 +1,88 @@
+#include "TransferController.h"
+
+#include "CMSFlexGrid.h"
+#include "CZolView.h"
+#include "CellEditor.h"
+#include "CloneJob.h"
+#include "DialogTransferUi.h"
+#include "KeyboardPolicy.h"
+
+#include <QDialog>
+#include <QMetaObject>
+
+#include <utility>
+
+namespace quorl {
+
+namespace {
+
+const QString kReadingCaption = QStringLiteral("Reading Data Progress");
+const QString kWritingCaption = QStringLiteral("Writing Data Progress");
+
+} // namespace
+
+TransferController::TransferController(CZolView& view, RadioImage& image, KeyboardPolicy& keys)
+    : QObject(&view), view_(view), image_(image), keys_(keys) {
+    // Start's handling finishes before the transfer takes the thread, as a posted request would.
+    connect(&progress_, &ProgressDialog::startPressed, this, &TransferController::OnTransferRequest,
+            Qt::QueuedConnection);
+}
+
+void TransferController::OnReadFromRadio() {
+    prepare(TransferDirection::Read, kReadingCaption);
+}
+
+void TransferController::OnWriteToRadio() {
+    prepare(TransferDirection::Write, kWritingCaption);
+}
+
+void TransferController::prepare(TransferDirection direction, const QString& caption) {
+    view_.cells().CommitCellEdit();
+    direction_ = direction;
+    progress_.setCaptionText(caption);
+    if (!progress_.isOpen()) {
+        progress_.open(*view_.grid());
+        keys_.watch(progress_.window());
+    }
+}
+
+// The direction is taken when Start is pressed: a command chosen during the transfer changes
+// only the next one.
+void TransferController::OnTransferRequest() {
+    running_ = true;
+    transfer(direction_);
+    running_ = false;
+    for (std::function<void()>& job : std::exchange(waiting_, {}))
+        QMetaObject::invokeMethod(this, std::move(job), Qt::QueuedConnection);
+}
+
+void TransferController::transfer(TransferDirection direction) {
+    DialogTransferUi ui(progress_, keys_);
+    CloneJob job(ui, line_, pacer_);
+    if (direction == TransferDirection::Write) {
+        view_.EncodeImage();
+        job.write(view_.portName(), image_);
+        return;
+    }
+    const ReadResult read = job.read(view_.portName());
+    if (read.outcome != TransferOutcome::Completed)
+        return;
+    adoptRead(read.memory, image_);
+    view_.DecodeImage();
+}
+
+void TransferController::runWhenIdle(std::function<void()> job) {
+    if (!running_) {
+        job();
+        return;
+    }
+    progress_.cancel();
+    waiting_.push_back(std::move(job));
+}
+
+void TransferController::setLine(ByteLink* line, Pacer* pacer) {
+    line_ = line;
+    pacer_ = pacer;
+}
+
+} // namespace quorl

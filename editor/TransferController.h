@@ -1,0 +1,64 @@
+#pragma once
+
+// Reading and writing the radio from the window. Read From Radio and Write To Radio open the
+// progress dialog over the table; its Start runs the transfer, which keeps the thread until it
+// ends. A write sends the table and panel as the image holds them once encoded; a read replaces
+// the document's image only when it is complete, and the form then shows it.
+//
+// While a transfer runs, every command that reads or replaces the document or the window waits
+// at one gate: runWhenIdle() cancels the transfer and runs the command once the port is closed.
+
+#include "CloneProtocol.h"
+#include "ProgressDialog.h"
+
+#include <QObject>
+
+#include <functional>
+#include <vector>
+
+namespace quorl {
+
+class ByteLink;
+class CZolView;
+class KeyboardPolicy;
+class Pacer;
+
+class TransferController final : public QObject {
+public:
+    TransferController(CZolView& view, RadioImage& image, KeyboardPolicy& keys);
+
+    // Commit the cell being edited, set the direction of the next transfer and open the
+    // progress dialog over the table. A dialog that is already open stays as it is, caption
+    // included.
+    void OnReadFromRadio();
+    void OnWriteToRadio();
+
+    TransferDirection direction() const { return direction_; }
+    ProgressDialog& progressDialog() { return progress_; }
+    bool isRunning() const { return running_; }
+
+    // The gate: runs the job now, or, while a transfer runs, cancels it and runs the job once
+    // the transfer has ended and its port is closed.
+    void runWhenIdle(std::function<void()> job);
+
+    // The line and pauses of the next transfers instead of the serial port and real time; null
+    // for the serial port again. Tests put a simulated radio here.
+    void setLine(ByteLink* line, Pacer* pacer);
+
+private:
+    void prepare(TransferDirection direction, const QString& caption);
+    void OnTransferRequest();
+    void transfer(TransferDirection direction);
+
+    CZolView& view_;
+    RadioImage& image_;
+    KeyboardPolicy& keys_;
+    ProgressDialog progress_;
+    TransferDirection direction_ = TransferDirection::Read;
+    ByteLink* line_ = nullptr;
+    Pacer* pacer_ = nullptr;
+    bool running_ = false;
+    std::vector<std::function<void()>> waiting_;
+};
+
+} // namespace quorl
