@@ -78,5 +78,6 @@ private slots:
     void readUsesThePortChosenInTheMenu();
     void keysDoNothingDuringATransfer();
     void closingTheWindowEndsTheTransferFirst();
+    void saveDuringAReadWritesTheOldDocument();
     void newDuringATransferWaitsForThePort();
 };

@@ -9,6 +9,7 @@
 #include "CZolApp.h"
 #include "CZolView.h"
 #include "ChannelCodec.h"
+#include "SettingsCodec.h"
 #include "CommandTable.h"
 #include "ControlId.h"
 #include "DefaultMemory.h"
@@ -19,6 +20,7 @@
 #include "TransferFixture.h"
 
 #include <QDialog>
+#include <QFile>
 #include <QPushButton>
 #include <QSettings>
 #include <QTest>
@@ -208,5 +210,36 @@ void TransferCommandsTest::newDuringATransferWaitsForThePort() {
     QTRY_VERIFY(session.app->document().image() == factory);
     QCOMPARE(session.channelTexts(), TransferFixture::sheetTexts(decodeChannels(factory)));
     QVERIFY(session.messages.texts().isEmpty());
+    QVERIFY(portIsFree());
+}
+
+// Save chosen during a read waits for the port and stores the document as it was before.
+void TransferCommandsTest::saveDuringAReadWritesTheOldDocument() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("before.sin"));
+    RadioImage before{};
+    resetImage(before);
+    apptest::putChannel(before, 3, 44600625, 44600625, "OLD");
+    apptest::writeFile(path, apptest::imageBytes(before));
+    Session session;
+    QVERIFY(session.app);
+    QVERIFY(session.app->OpenDocumentFile(path));
+    QVERIFY(QFile::remove(path));
+    QVERIFY(startRadioOn(session.radio, {"--delay", "0"}));
+    bool savedDuringTransfer = true;
+    session.frame()->command(kCmdReadFromRadio)->trigger();
+    runAtProgress(session.dialog(), 20, [&] {
+        session.frame()->command(kCmdFileSave)->trigger();
+        savedDuringTransfer = QFile::exists(path);
+    });
+    QVERIFY(session.runTransfer());
+
+    // What a Save of the table that showed the file stores.
+    RadioImage expected = before;
+    encodeChannels(decodeChannels(before), expected);
+    encodeSettings(decodeSettings(before), expected);
+    QTRY_VERIFY(QFile::exists(path));
+    QVERIFY(!savedDuringTransfer);
+    QCOMPARE(apptest::readFile(path), apptest::imageBytes(expected));
     QVERIFY(portIsFree());
 }
