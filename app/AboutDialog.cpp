@@ -12,7 +12,7 @@ const QString AboutDialog::kVersionText = QStringLiteral("QUORL Communication So
 
 AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("About QUORL"));
-    setFont(QFont(QStringLiteral("Times New Roman"), 10));
+    setFont(ui::formFont(10));
     const ui::DialogUnits units(font(), this);
     setFixedSize(units.size(250, 62));
 

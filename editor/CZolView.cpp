@@ -26,16 +26,6 @@ constexpr std::array<const char*, CZolView::kChannelTableCols> kHeadings{
     "CH",   "Receive(MHz)", "Transmit(MHz)", "Rx Tone", "Tx Tone",
     "Scan", "Tx Power",     "BusyLock",      "Name"};
 
-QFont formFont() {
-    return QFont(QStringLiteral("Times New Roman"), 8);
-}
-
-QFont cellFont() {
-    QFont font(QStringLiteral("Times New Roman"));
-    font.setPointSizeF(9.75);
-    return font;
-}
-
 QString fromBytes(const std::string& bytes) {
     return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
 }
@@ -43,7 +33,7 @@ QString fromBytes(const std::string& bytes) {
 } // namespace
 
 CZolView::CZolView(RadioImage& image, const ToneTable& tones, QWidget* parent)
-    : QScrollArea(parent), image_(image), formFont_(formFont()), units_(formFont_, this),
+    : QScrollArea(parent), image_(image), formFont_(ui::formFont(8)), units_(formFont_, this),
       portName_(kStartPort), keys_(new KeyboardPolicy(this)) {
     auto* form = new QWidget;
     form->setFont(formFont_);
@@ -52,7 +42,7 @@ CZolView::CZolView(RadioImage& image, const ToneTable& tones, QWidget* parent)
     panel_ = new SettingsPanel(units_, form);
     grid_ = new CMSFlexGrid(kChannelTableRows, kChannelTableCols, form);
     ui::setControlId(grid_, kIdChannelTable);
-    grid_->setFont(cellFont());
+    grid_->setFont(ui::formFont(9.75));
     grid_->setGeometry(units_.rect(17, 106, 435, 179));
 
     setWidget(form);

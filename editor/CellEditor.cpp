@@ -10,6 +10,7 @@
 #include "ControlId.h"
 #include "FitWidthValidator.h"
 #include "FormIds.h"
+#include "FormTexts.h"
 #include "FrequencyCheck.h"
 #include "MessageBox.h"
 #include "SettingsPanel.h"
@@ -23,6 +24,7 @@
 #include <QWindow>
 
 #include <algorithm>
+#include <array>
 #include <vector>
 
 namespace quorl {
@@ -81,9 +83,12 @@ template <typename Editor> Editor* makeEditor(QWidget* grid, int id, const QFont
     return editor;
 }
 
-QComboBox* makeListEditor(QWidget* grid, int id, const QFont& font, const QStringList& items) {
+template <std::size_t N>
+QComboBox* makeListEditor(QWidget* grid, int id, const QFont& font,
+                          const std::array<std::string_view, N>& entries) {
     auto* editor = makeEditor<QComboBox>(grid, id, font);
-    editor->addItems(items);
+    for (const std::string_view entry : entries)
+        editor->addItem(QString::fromLatin1(entry.data(), static_cast<qsizetype>(entry.size())));
     return editor;
 }
 
@@ -103,9 +108,9 @@ void CellEditor::createEditors() {
     nameEditor_->setFrame(false);
     nameEditor_->setValidator(new FitWidthValidator(nameEditor_));
 
-    powerEditor_ = makeListEditor(grid_, kIdPowerEditor, font_, {"Low", "High"});
-    scanEditor_ = makeListEditor(grid_, kIdScanEditor, font_, {"Yes", "No"});
-    busyLockEditor_ = makeListEditor(grid_, kIdBusyLockEditor, font_, {"No", "Carrier", "QT/DQT"});
+    powerEditor_ = makeListEditor(grid_, kIdPowerEditor, font_, kTxPowerEntries);
+    scanEditor_ = makeListEditor(grid_, kIdScanEditor, font_, kScanEntries);
+    busyLockEditor_ = makeListEditor(grid_, kIdBusyLockEditor, font_, kBusyLockEntries);
 
     toneEditor_ = makeEditor<QComboBox>(grid_, kIdToneEditor, font_);
     toneEditor_->setEditable(true);
@@ -150,13 +155,13 @@ QWidget* CellEditor::EditorForColumn(int column) const {
 }
 
 void CellEditor::connectGrid() {
-    connect(grid_, &CMSFlexGrid::DblClick, this, &CellEditor::OnGridDblClick);
+    connect(grid_, &CMSFlexGrid::DblClick, this, &CellEditor::gridDoubleClicked);
     connect(grid_, &CMSFlexGrid::MouseDown, this,
-            [this](short button, short, int, int) { OnGridMouseDown(button); });
-    connect(grid_, &CMSFlexGrid::KeyPress, this, [this](quint16* key) { OnGridKeyPress(*key); });
+            [this](short button, short, int, int) { gridMouseDown(button); });
+    connect(grid_, &CMSFlexGrid::KeyPress, this, [this](quint16* key) { gridKeyPressed(*key); });
     connect(grid_, &CMSFlexGrid::EnterCell, this, &CellEditor::LoadEditorFromCell);
     connect(grid_, &CMSFlexGrid::LeaveCell, this, &CellEditor::CommitCellEdit);
-    connect(grid_, &CMSFlexGrid::Scroll, this, &CellEditor::OnGridScroll);
+    connect(grid_, &CMSFlexGrid::Scroll, this, &CellEditor::gridScrolled);
 }
 
 void CellEditor::connectEditors() {
@@ -174,25 +179,25 @@ void CellEditor::connectEditors() {
     });
 }
 
-void CellEditor::OnGridDblClick() {
+void CellEditor::gridDoubleClicked() {
     if (editorsCreated() && grid_->Row() != 0 && grid_->Col() != 0)
         ShowCellEditor(kNoKey);
 }
 
-void CellEditor::OnGridMouseDown(short button) {
+void CellEditor::gridMouseDown(short button) {
     if (editorsCreated() && button != kRightButton && grid_->Row() != 0 && grid_->Col() != 0)
         ShowCellEditor(kNoKey);
 }
 
 // Typing never opens the Tx Power list: its two entries are chosen with the mouse.
-void CellEditor::OnGridKeyPress(quint16 key) {
+void CellEditor::gridKeyPressed(quint16 key) {
     if (editorsCreated() && grid_->Row() != 0 && grid_->Col() != 0 && grid_->Col() != kColTxPower)
         ShowCellEditor(key);
 }
 
 // An editor cannot follow its cell while the grid scrolls: it closes, and what was typed or
 // picked in it is dropped. Loading it again keeps the closed editor in step with the cell.
-void CellEditor::OnGridScroll() {
+void CellEditor::gridScrolled() {
     if (!editorsCreated())
         return;
     for (int column : {kColReceive, kColRxTone, kColScan, kColTxPower, kColBusyLock, kColName})

@@ -62,10 +62,10 @@ public:
 private:
     void connectGrid();
     void connectEditors();
-    void OnGridDblClick();
-    void OnGridMouseDown(short button);
-    void OnGridKeyPress(quint16 key);
-    void OnGridScroll();
+    void gridDoubleClicked();
+    void gridMouseDown(short button);
+    void gridKeyPressed(quint16 key);
+    void gridScrolled();
     void ShowCellEditor(quint16 key);
     int CommitOnEnter(QWidget* focus);
     void commitListEditor(QComboBox* editor, bool emptyWithoutFrequency);

@@ -22,7 +22,7 @@ const QString ProgressDialog::kInterruptedMessage =
 namespace {
 
 QFont dialogFont() {
-    return QFont(QStringLiteral("Times New Roman"), 10);
+    return ui::formFont(10);
 }
 
 template <typename Control>

@@ -1,6 +1,8 @@
 #include "ChannelCodec.h"
 
 #include "Bcd.h"
+#include "Bits.h"
+#include "FormTexts.h"
 #include "NumberText.h"
 #include "ToneCode.h"
 
@@ -38,14 +40,14 @@ std::string toneCell(ConstBytes tone, bool channelInUse) {
     return channelInUse ? "OFF" : "";
 }
 
-const char* busyLockText(std::uint8_t flags) {
+std::string_view busyLockText(std::uint8_t flags) {
     switch (flags & kFlagBusyLockMask) {
     case 1:
-        return "Carrier";
+        return kBusyLockCarrier;
     case 2:
-        return "QT/DQT";
+        return kBusyLockQtDqt;
     default:
-        return "No";
+        return kBusyLockNo;
     }
 }
 
@@ -74,14 +76,10 @@ void encodeTone(std::string_view text, Bytes tone) {
     tone[1] = code.high;
 }
 
-void setBit(std::uint8_t& byte, std::uint8_t bit, bool on) {
-    byte = on ? byte | bit : byte & ~bit;
-}
-
 std::uint8_t busyLockValue(std::string_view text) {
-    if (text == "No")
+    if (text == kBusyLockNo)
         return 0;
-    if (text == "Carrier")
+    if (text == kBusyLockCarrier)
         return 1;
     return 2; // "QT/DQT", and whatever else the cell holds
 }
@@ -112,8 +110,8 @@ ChannelSheet decodeChannels(const RadioImage& image) {
         if (!used)
             continue;
         const std::uint8_t flags = record[kRecFlags];
-        row[kColTxPower] = flags & kFlagTxPowerHigh ? "High" : "Low";
-        row[kColScan] = flags & kFlagScan ? "Yes" : "No";
+        row[kColTxPower] = isSet(flags, kFlagTxPowerHigh) ? kTxPowerHigh : kTxPowerLow;
+        row[kColScan] = isSet(flags, kFlagScan) ? kScanYes : kScanNo;
         row[kColBusyLock] = busyLockText(flags);
         row[kColName] = nameCell(image.data() + channelNameOffset(channel));
     }
@@ -129,8 +127,8 @@ void encodeChannels(const ChannelSheet& sheet, RadioImage& image) {
         encodeTone(row[kColRxTone], record + kRecRxTone);
         encodeTone(row[kColTxTone], record + kRecTxTone);
         std::uint8_t& flags = record[kRecFlags];
-        setBit(flags, kFlagTxPowerHigh, row[kColTxPower] == "High");
-        setBit(flags, kFlagScan, row[kColScan] == "Yes");
+        setBit(flags, kFlagTxPowerHigh, row[kColTxPower] == kTxPowerHigh);
+        setBit(flags, kFlagScan, row[kColScan] == kScanYes);
         flags = (flags & ~kFlagBusyLockMask) | busyLockValue(row[kColBusyLock]);
         encodeName(row[kColName], image.data() + channelNameOffset(channel));
     }

@@ -1,5 +1,7 @@
 #include "ChannelRowEdit.h"
 
+#include "FormTexts.h"
+
 #include <algorithm>
 #include <cstdio>
 
@@ -42,9 +44,9 @@ void commitFrequency(ChannelRow& row, int channel, int column, const std::string
         if (allEmpty(row, kColReceive, kColScan)) {
             row[kColRxTone] = "OFF";
             row[kColTxTone] = "OFF";
-            row[kColScan] = "Yes";
-            row[kColTxPower] = "High";
-            row[kColBusyLock] = "No";
+            row[kColScan] = kScanYes;
+            row[kColTxPower] = kTxPowerHigh;
+            row[kColBusyLock] = kBusyLockNo;
             row[kColName] = defaultChannelName(channel);
             if (column == kColReceive)
                 row[kColTransmit] = text;

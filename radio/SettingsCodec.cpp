@@ -1,5 +1,7 @@
 #include "SettingsCodec.h"
 
+#include "Bits.h"
+
 namespace quorl {
 
 namespace {
@@ -12,14 +14,6 @@ constexpr int kVhfType = 2;
 
 constexpr std::array<std::string_view, 2> kUhfBands{"400 - 470MHz", "430 - 450MHz"};
 constexpr std::array<std::string_view, 2> kVhfBands{"136 - 175MHz", "144 - 146MHz"};
-
-bool isSet(std::uint8_t byte, std::uint8_t bit) {
-    return (byte & bit) != 0;
-}
-
-void setBit(std::uint8_t& byte, std::uint8_t bit, bool on) {
-    byte = on ? byte | bit : byte & ~bit;
-}
 
 // A list selection as the panel stores it: its index modulo 256, so "none" (-1) is 0xFF.
 std::uint8_t lowByte(int selection) {

@@ -1,5 +1,7 @@
 #include "DialogUnits.h"
 
+#include "FormTexts.h"
+
 #include <QFontMetrics>
 
 namespace quorl::ui {
@@ -18,6 +20,13 @@ int scale(int units, int base, int divisor) {
 }
 
 } // namespace
+
+QFont formFont(qreal points) {
+    QFont font(
+        QString::fromLatin1(kFormFontName.data(), static_cast<qsizetype>(kFormFontName.size())));
+    font.setPointSizeF(points);
+    return font;
+}
 
 DialogUnits::DialogUnits(const QFont& font, const QPaintDevice* device) {
     const QFontMetrics metrics = device ? QFontMetrics(font, device) : QFontMetrics(font);

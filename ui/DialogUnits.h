@@ -12,6 +12,9 @@ class QPaintDevice;
 
 namespace quorl::ui {
 
+// The typeface of the program's forms and dialogs at a size in points.
+QFont formFont(qreal points);
+
 class DialogUnits {
 public:
     // The font's pixel metrics depend on the device's resolution; null means the screen.
