@@ -11,7 +11,9 @@
 #include "StatusHint.h"
 #include "TransferController.h"
 
+#include <QComboBox>
 #include <QLayout>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QWindow>
 
@@ -129,8 +131,10 @@ void CZolView::showEvent(QShowEvent* event) {
 
 void CZolView::showStatusHint(const QPoint& windowPos) {
     QWidget* under = window()->childAt(windowPos);
-    if (under && (under == this || isAncestorOf(under)))
-        emit statusHint(statusHintFor(under, grid_));
+    if (!under || (under != this && !isAncestorOf(under)))
+        return;
+    const QComboBox* tone = cells_->toneEditor();
+    emit statusHint(statusHintFor(under, grid_, tone ? tone->lineEdit() : nullptr));
 }
 
 bool CZolView::eventFilter(QObject* watched, QEvent* event) {

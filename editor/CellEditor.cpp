@@ -253,6 +253,9 @@ void CellEditor::ShowCellEditor(quint16 key) {
     editor->raise();
     editor->show();
     editor->setFocus();
+    // The tone list's entry stands selected in its text field, so typing replaces it.
+    if (list && list->isEditable() && !printable)
+        list->lineEdit()->selectAll();
     grid_->Refresh();
 }
 
@@ -427,7 +430,10 @@ bool CellEditor::PreTranslateMessage(QObject* receiver, QKeyEvent* event) {
     return true;
 }
 
+// The open editor is committed first: moving to a cell that is already current would leave it
+// open, and typing would go on in it.
 void CellEditor::OnEditData() {
+    CommitCellEdit();
     ui::messageBox(QStringLiteral("Please directly double click inside the table"));
     grid_->SetCol(kColReceive);
     grid_->SetRow(1);

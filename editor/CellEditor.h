@@ -46,7 +46,8 @@ public:
     void CommitCellEdit();
     // Loads the current cell's text into its column's (closed) editor.
     void LoadEditorFromCell();
-    // The Edit Data command: says how to edit, then makes channel 1's Receive cell current.
+    // The Edit Data command: commits the open editor, says how to edit, then makes channel 1's
+    // Receive cell current with no editor open.
     void OnEditData();
     // Enter in a control of the form, seen before the control gets it. True when handled.
     bool PreTranslateMessage(QObject* receiver, QKeyEvent* event);

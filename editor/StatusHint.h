@@ -14,9 +14,9 @@ inline const QString kHintChannelTable =
     QStringLiteral("Please Click the cell to edit or input data，For help，please press F1");
 inline const QString kHintElsewhere = QStringLiteral("For help，please press F1");
 
-// under is the innermost widget below the pointer, grid the channel table. A drop-down
-// box, the table, or anything else; a text field counts as anything else even inside a
-// drop-down box or the table.
-QString statusHintFor(const QWidget* under, const QWidget* grid);
+// under is the innermost widget below the pointer, grid the channel table, toneField the text
+// field of the table's tone editor. A drop-down box (its text part included), the table, or
+// anything else; an edit box counts as anything else, and so does the tone editor's field.
+QString statusHintFor(const QWidget* under, const QWidget* grid, const QWidget* toneField);
 
 } // namespace quorl

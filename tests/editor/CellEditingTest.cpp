@@ -254,26 +254,39 @@ private slots:
         QCOMPARE(grid()->TextMatrix(7, 3), "OFF");
     }
 
+    // The tone editor opens with the cell's entry selected in its text field, so typing
+    // replaces it whether a click or the Enter walk opened it.
     void typedToneIsATableEntryOrOff_data() {
         QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("walk");
         QTest::addColumn<bool>("byEnter");
         QTest::addColumn<QString>("stored");
-        for (bool byEnter : {true, false}) {
-            const char* how = byEnter ? "Enter" : "leaving";
-            QTest::addRow("67, %s", how) << "67" << byEnter << "OFF";
-            QTest::addRow("d023n, %s", how) << "d023n" << byEnter << "D023N";
-            QTest::addRow("67.0, %s", how) << "67.0" << byEnter << "67.0";
-            QTest::addRow("d754i, %s", how) << "d754i" << byEnter << "D754I";
+        for (bool walk : {false, true}) {
+            for (bool byEnter : {true, false}) {
+                const char* how = byEnter ? "Enter" : "leaving";
+                const char* opened = walk ? "walked to" : "clicked";
+                QTest::addRow("67, %s, %s", opened, how) << "67" << walk << byEnter << "OFF";
+                QTest::addRow("d023n, %s, %s", opened, how)
+                    << "d023n" << walk << byEnter << "D023N";
+                QTest::addRow("67.0, %s, %s", opened, how) << "67.0" << walk << byEnter << "67.0";
+                QTest::addRow("d754i, %s, %s", opened, how)
+                    << "d754i" << walk << byEnter << "D754I";
+            }
         }
     }
     void typedToneIsATableEntryOrOff() {
         QFETCH(QString, typed);
+        QFETCH(bool, walk);
         QFETCH(bool, byEnter);
         QFETCH(QString, stored);
         setRow(8, kChannel);
-        click(8, 3);
+        if (walk) {
+            click(8, 2);
+            press(Qt::Key_Return);
+        } else {
+            click(8, 3);
+        }
         QCOMPARE(focus(), view->cells().toneEditor());
-        press(Qt::Key_A, Qt::ControlModifier);
         type(typed);
         QCOMPARE(view->cells().toneEditor()->currentIndex(), -1);
         if (byEnter)
@@ -285,6 +298,18 @@ private slots:
             QCOMPARE(grid()->Col(), 4);
             QCOMPARE(openEditor(), view->cells().toneEditor());
         }
+    }
+
+    // Edit Data commits an open editor, even channel 1's Receive editor, and leaves none open.
+    void editDataCommitsTheOpenEditor() {
+        click(1, 1);
+        type("446.5");
+        view->cells().OnEditData();
+        QCOMPARE(grid()->TextMatrix(1, 1), "446.50000");
+        QCOMPARE(messages->texts(), QStringList{"Please directly double click inside the table"});
+        QCOMPARE(openEditor(), nullptr);
+        QCOMPARE(grid()->Row(), 1);
+        QCOMPARE(grid()->Col(), 1);
     }
 
     void enterWalksTheRowAndIntoTheNext() {

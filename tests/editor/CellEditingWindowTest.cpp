@@ -69,12 +69,18 @@ private slots:
         QCOMPARE(hintOver(table()->viewport(), cellCentre(2, 2)), kHintChannelTable);
         QCOMPARE(hintOver(table()->horizontalHeader()), kHintChannelTable);
         QCOMPARE(hintOver(view()->form(), QPoint(2, 2)), kHintElsewhere);
+        // The panel's editable lists count as lists over their text part too.
+        for (int id : {kIdChannelName, kIdSquelchLevel, kIdWideNarrow, kIdVoxGainLevel}) {
+            QComboBox* list = ui::findControl<QComboBox>(view(), id);
+            QVERIFY(list->lineEdit());
+            QCOMPARE(hintOver(list->lineEdit()), kHintComboBox);
+        }
 
         click(2, 1);
         QCOMPARE(hintOver(view()->cells().frequencyEditor()), kHintElsewhere);
         QCOMPARE(hintOver(table()->viewport(), cellCentre(5, 5)), kHintChannelTable);
 
-        // The tone list's text field is an edit box; its arrow belongs to the drop-down.
+        // The tone editor's text field alone is an edit box; its arrow belongs to the drop-down.
         click(2, 3);
         QComboBox* tone = view()->cells().toneEditor();
         QCOMPARE(hintOver(tone->lineEdit()), kHintElsewhere);
