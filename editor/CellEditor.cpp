@@ -11,6 +11,7 @@
 #include "FitWidthValidator.h"
 #include "FormIds.h"
 #include "FormTexts.h"
+#include "NameValidator.h"
 #include "FrequencyCheck.h"
 #include "MessageBox.h"
 #include "SettingsPanel.h"
@@ -106,7 +107,7 @@ void CellEditor::createEditors() {
     frequencyEditor_->setValidator(new FitWidthValidator(frequencyEditor_));
     nameEditor_ = makeEditor<QLineEdit>(grid_, kIdNameEditor, font_);
     nameEditor_->setFrame(false);
-    nameEditor_->setValidator(new FitWidthValidator(nameEditor_));
+    nameEditor_->setValidator(new NameValidator(nameEditor_));
 
     powerEditor_ = makeListEditor(grid_, kIdPowerEditor, font_, kTxPowerEntries);
     scanEditor_ = makeListEditor(grid_, kIdScanEditor, font_, kScanEntries);

@@ -13,6 +13,8 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QClipboard>
+#include <QKeyEvent>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMainWindow>
@@ -629,6 +631,26 @@ private slots:
         press(Qt::Key_Backspace);
         type("XY");
         QCOMPARE(view->cells().nameEditor()->text(), "LONGNAM");
+    }
+
+    // What the table shows of a name is what the file stores: one byte per character.
+    void namesHoldOnlyCharactersOfOneByte() {
+        setRow(3, kChannel);
+        click(3, 8);
+        press(Qt::Key_Backspace);
+        // Characters beyond Latin-1, as an input method delivers them.
+        for (const QChar c : QStringLiteral("A€中é")) {
+            QKeyEvent key(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+            QApplication::sendEvent(focus(), &key);
+        }
+        QCOMPARE(view->cells().nameEditor()->text(), QStringLiteral("Aé"));
+        QGuiApplication::clipboard()->setText(QStringLiteral("B€C"));
+        press(Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(view->cells().nameEditor()->text(), QStringLiteral("AéBC"));
+        leave();
+        QCOMPARE(grid()->TextMatrix(3, 8), QStringLiteral("AéBC"));
+        view->EncodeImage();
+        QCOMPARE(decodeChannels(image).cell(3, kColName), "A\xE9" "BC");
     }
 
     void typingStopsWhenTheBoxIsFull() {
