@@ -1,7 +1,9 @@
 #include "MessageBox.h"
 
 #include <QApplication>
+#include <QGridLayout>
 #include <QMessageBox>
+#include <QSpacerItem>
 
 namespace quorl::ui {
 
@@ -10,6 +12,20 @@ namespace {
 MessageHook& currentHook() {
     static MessageHook hook;
     return hook;
+}
+
+// Window managers draw titles bold, beside the window's icon and its buttons.
+constexpr int kTitleBarDecoration = 120;
+
+// A box as wide as its title bar needs, so the title is never cut short.
+void makeRoomForTitle(QMessageBox& box) {
+    QFont titleFont = box.font();
+    titleFont.setBold(true);
+    const int room =
+        QFontMetrics(titleFont).horizontalAdvance(box.windowTitle()) + kTitleBarDecoration;
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+        grid->addItem(new QSpacerItem(room, 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+                      grid->rowCount(), 0, 1, grid->columnCount());
 }
 
 } // namespace
@@ -31,6 +47,7 @@ MessageAnswer messageBox(const QString& text, MessageButtons buttons) {
                     QApplication::activeWindow());
     box.setDefaultButton(retryCancel ? QMessageBox::Retry : QMessageBox::Ok);
     box.setEscapeButton(retryCancel ? QMessageBox::Cancel : QMessageBox::Ok);
+    makeRoomForTitle(box);
     switch (box.exec()) {
     case QMessageBox::Retry:
         return MessageAnswer::Retry;

@@ -19,6 +19,7 @@ struct SeenBox {
     QString title;
     QString text;
     QStringList buttons;
+    int width = 0;
     bool found = false;
 };
 
@@ -34,6 +35,7 @@ void answerWhenShown(SeenBox& seen, const QString& click) {
         seen.found = true;
         seen.title = box->windowTitle();
         seen.text = box->text();
+        seen.width = box->width();
         for (QAbstractButton* button : box->buttons())
             seen.buttons.append(button->text().remove(u'&'));
         if (click.isEmpty()) {
@@ -81,6 +83,9 @@ void MessageBoxTest::realBoxCarriesTitleAndButtons() {
     std::sort(seen.buttons.begin(), seen.buttons.end());
     std::sort(shown.begin(), shown.end());
     QCOMPARE(seen.buttons, shown);
+    // The whole title fits in the title bar beside its icon and close button.
+    const int titleWidth = QApplication::fontMetrics().horizontalAdvance(seen.title);
+    QVERIFY2(seen.width >= titleWidth + 64, qPrintable(QString::number(seen.width)));
 }
 
 void MessageBoxTest::hookRecordsAndAnswers() {
