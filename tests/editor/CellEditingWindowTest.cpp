@@ -100,6 +100,20 @@ private slots:
         QCOMPARE(view()->cells().frequencyEditor()->text(), QString());
     }
 
+    // After F1 over an open editor, the next click on a cell goes where it says.
+    void clickAfterHelpLandsOnTheClickedCell() {
+        click(2, 8);
+        QCOMPARE(focus(), view()->cells().nameEditor());
+        QTest::keyClick(focus(), Qt::Key_F1);
+        click(5, 1);
+        QCOMPARE(grid()->Row(), 5);
+        QCOMPARE(grid()->Col(), 1);
+        QCOMPARE(focus(), view()->cells().frequencyEditor());
+        QVERIFY(view()->cells().nameEditor()->isHidden());
+        QTest::keyClicks(focus(), "446");
+        QCOMPARE(view()->cells().frequencyEditor()->text(), "446");
+    }
+
     void saveStoresTheCellsNotTheOpenEditor() {
         QTemporaryDir dir;
         const QString path = dir.filePath("radio.sin");
