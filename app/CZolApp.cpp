@@ -9,6 +9,8 @@
 #include "FileDialogs.h"
 #include "Icons.h"
 #include "MessageBox.h"
+#include "SettingsPanel.h"
+#include "TestModeDialog.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -86,6 +88,12 @@ void CZolApp::routeCommands() {
     frame.setHandler(kCmdReadFromRadio, [this] { view_->OnReadFromRadio(); });
     frame.setHandler(kCmdWriteToRadio, [this] { view_->OnWriteToRadio(); });
     frame.setHandler(kCmdEditData, [this] { view_->OnEditData(); });
+    frame.setHandler(kCmdTestMode, [this] {
+        const SettingsPanel& panel = *view_->settingsPanel();
+        TestModeDialog dialog(view_->portName(), panel.typeIndex(), panel.fieldIndex(), tones_,
+                              frame_.get());
+        dialog.exec();
+    });
     for (const PortCommand& port : kPortCommands) {
         const QString name =
             QString::fromLatin1(port.portName.data(), static_cast<qsizetype>(port.portName.size()));
