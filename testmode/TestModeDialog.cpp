@@ -141,9 +141,12 @@ ChoiceButton* choice(const QString& text) {
 }
 
 // A drop-down's rectangle includes its open list: the closed box gets its natural height and
-// the rest decides how many entries the open list shows.
+// the rest decides how many entries the open list shows. The list drops below the box rather
+// than over it, as the style would have a list without a text field do, and so keeps that
+// height.
 QComboBox* placeDropDown(QWidget* parent, const ui::DialogUnits& units, const Placement& at,
                          QComboBox* combo) {
+    combo->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
     place(parent, units, at, combo);
     const QRect area = combo->geometry();
     const int closedHeight = combo->sizeHint().height();
