@@ -47,20 +47,12 @@ template <typename T = QWidget> T* control(const QWidget* dialog, int id) {
     return ui::findControl<T>(dialog, id);
 }
 
-std::set<int> visibleIds(const QWidget* dialog) {
-    std::set<int> ids;
+std::set<int> ids(const QWidget* dialog, bool visibleOnly = true) {
+    std::set<int> found;
     for (const QWidget* child : dialog->findChildren<QWidget*>())
-        if (ui::controlId(child) && child->isVisible())
-            ids.insert(ui::controlId(child));
-    return ids;
-}
-
-std::set<int> allIds(const QWidget* dialog) {
-    std::set<int> ids;
-    for (const QWidget* child : dialog->findChildren<QWidget*>())
-        if (ui::controlId(child))
-            ids.insert(ui::controlId(child));
-    return ids;
+        if (ui::controlId(child) && (child->isVisible() || !visibleOnly))
+            found.insert(ui::controlId(child));
+    return found;
 }
 
 QTreeWidgetItem* item(const QWidget* dialog, const QString& text) {
@@ -83,12 +75,13 @@ QString text(const QWidget* dialog, int id) {
     return control<QLineEdit>(dialog, id)->text();
 }
 
-void typeAndEnter(const QWidget* dialog, int id, const QString& typed) {
+void type(const QWidget* dialog, int id, const QString& typed, bool enter = true) {
     auto* box = control<QLineEdit>(dialog, id);
     QTest::mouseClick(box, Qt::LeftButton);
     QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClicks(box, typed);
-    QTest::keyClick(box, Qt::Key_Return);
+    if (enter)
+        QTest::keyClick(box, Qt::Key_Return);
 }
 
 void click(const QWidget* dialog, int id) {
@@ -113,10 +106,8 @@ private slots:
     void firstChoiceShowsDefaultAndTheChosenView();
     void slotsOpenInsideEachBand_data();
     void slotsOpenInsideEachBand();
-    void defaultResetsTheCurrentParameterOnly();
-    void sliderKeepsAValuePerParameter();
-    void defaultResetsTheCurrentSlot();
-    void dqtShowsTheSecondPartOfTheToneTable();
+    void valuesAndDefaultsArePerParameter();
+    void dqtListAndDefaultBackToQt();
     void enterConfirmsWithTheStepOfTheBoxsSide_data();
     void enterConfirmsWithTheStepOfTheBoxsSide();
     void confirmedFrequencyIsNotKeptInTheSlot();
@@ -129,28 +120,25 @@ void TestModeDialogTest::opensWithOnlyTheTree() {
     const auto dialog = openDialog();
     QCOMPARE(dialog->windowTitle(), "Debug Mode for QUORL Software");
     QCOMPARE(dialog->size(), ui::DialogUnits(dialog->font()).size(391, 216));
-    QCOMPARE(visibleIds(dialog.get()), kAlways);
+    QCOMPARE(ids(dialog.get()), kAlways);
     QCOMPARE(control<QGroupBox>(dialog.get(), D::kIdCaption)->title(),
              "Please Choose Frequency first");
     auto* tree = control<QTreeWidget>(dialog.get(), D::kIdTree);
     QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(tree));
 
-    const QList<QPair<QString, QList<int>>> top{
-        {"Debug Frequency", {5567, 5568, 5569, 5571}},
-        {"Debug Item", {5572, 5573, 5574, 5575, 5576}},
-        {"Exit Debug", {5577}},
-    };
-    QCOMPARE(tree->topLevelItemCount(), top.size());
-    for (int i = 0; i < top.size(); ++i) {
-        const QTreeWidgetItem* parent = tree->topLevelItem(i);
-        QCOMPARE(parent->text(0), top[i].first);
-        QList<int> tags{parent->data(0, Qt::UserRole).toInt()};
-        for (int child = 0; child < parent->childCount(); ++child)
-            tags.append(parent->child(child)->data(0, Qt::UserRole).toInt());
-        QCOMPARE(tags, top[i].second);
-        QCOMPARE(parent->isExpanded(), i == 0);
+    // Each top item's tag, then its children's; only the first is open.
+    const QList<QList<int>> tags{{5567, 5568, 5569, 5571}, {5572, 5573, 5574, 5575, 5576}, {5577}};
+    QCOMPARE(tree->topLevelItemCount(), tags.size());
+    for (int i = 0; i < tags.size(); ++i) {
+        const QTreeWidgetItem* top = tree->topLevelItem(i);
+        QList<int> found{top->data(0, Qt::UserRole).toInt()};
+        for (int child = 0; child < top->childCount(); ++child)
+            found.append(top->child(child)->data(0, Qt::UserRole).toInt());
+        QCOMPARE(found, tags[i]);
+        QCOMPARE(top->isExpanded(), i == 0);
     }
     QCOMPARE(item(dialog.get(), "Low Power Voltage")->parent()->text(0), "Debug Item");
+    QCOMPARE(tree->topLevelItem(2)->text(0), "Exit Debug");
 
     for (const int id : {D::kIdReceiveQt, D::kIdTransmitQt, D::kIdHighButton, D::kIdReceiveStep5,
                          D::kIdTransmitStep5})
@@ -166,13 +154,13 @@ void TestModeDialogTest::opensWithOnlyTheTree() {
 
 void TestModeDialogTest::firstChoiceShowsDefaultAndTheChosenView() {
     const auto dialog = openDialog();
-    std::set<int> frequencyView = allIds(dialog.get());
+    std::set<int> frequencyView = ids(dialog.get(), false);
     for (const int id : kParameterView)
         frequencyView.erase(id);
     frequencyView.erase(D::kIdHiddenDefault);
 
     choose(dialog.get(), "High Frequency");
-    QCOMPARE(visibleIds(dialog.get()), frequencyView);
+    QCOMPARE(ids(dialog.get()), frequencyView);
     QCOMPARE(frequencyView.size(), 25u); // tree, caption, Default and 22 controls
     QCOMPARE(control<QGroupBox>(dialog.get(), D::kIdCaption)->title(), "High Frequency");
     QCOMPARE(control<QComboBox>(dialog.get(), D::kIdTransmitTones)->currentText(), "OFF");
@@ -180,7 +168,7 @@ void TestModeDialogTest::firstChoiceShowsDefaultAndTheChosenView() {
     choose(dialog.get(), "Squelch Level");
     std::set<int> parameterView = kParameterView;
     parameterView.insert({D::kIdTree, D::kIdCaption, D::kIdDefault});
-    QCOMPARE(visibleIds(dialog.get()), parameterView);
+    QCOMPARE(ids(dialog.get()), parameterView);
     QCOMPARE(control<QGroupBox>(dialog.get(), D::kIdCaption)->title(), "High Frequency");
 }
 
@@ -209,51 +197,27 @@ void TestModeDialogTest::slotsOpenInsideEachBand() {
     }
 }
 
-void TestModeDialogTest::defaultResetsTheCurrentParameterOnly() {
+void TestModeDialogTest::valuesAndDefaultsArePerParameter() {
     const auto dialog = openDialog();
     auto* slider = control<QSlider>(dialog.get(), D::kIdSlider);
     auto* readOut = control<QLabel>(dialog.get(), D::kIdReadOut);
-    choose(dialog.get(), "Squelch Level");
-    click(dialog.get(), D::kIdDefault);
-    QCOMPARE(slider->value(), 160);
-    QCOMPARE(readOut->text(), "Current Position:160");
-    choose(dialog.get(), "TX Power");
-    QCOMPARE(slider->value(), 0);
-    QCOMPARE(readOut->text(), "Current Position:0");
-}
-
-void TestModeDialogTest::sliderKeepsAValuePerParameter() {
-    const auto dialog = openDialog();
-    auto* slider = control<QSlider>(dialog.get(), D::kIdSlider);
     choose(dialog.get(), "TX Power");
     QTest::keyClick(slider, Qt::Key_End);
     for (int i = 0; i < 55; ++i)
         QTest::keyClick(slider, Qt::Key_Left);
-    QCOMPARE(control<QLabel>(dialog.get(), D::kIdReadOut)->text(), "Current Position:200");
+    QCOMPARE(readOut->text(), "Current Position:200");
     choose(dialog.get(), "Squelch Level");
     QCOMPARE(slider->value(), 0);
+    click(dialog.get(), D::kIdDefault);
+    QCOMPARE(slider->value(), 160);
+    QCOMPARE(readOut->text(), "Current Position:160");
     choose(dialog.get(), "TX Power");
     QCOMPARE(slider->value(), 200);
 }
 
-void TestModeDialogTest::defaultResetsTheCurrentSlot() {
+void TestModeDialogTest::dqtListAndDefaultBackToQt() {
     const auto dialog = openDialog();
     choose(dialog.get(), "Middle Frequency");
-    click(dialog.get(), D::kIdTransmitDqt);
-    click(dialog.get(), D::kIdReceiveStep625);
-    typeAndEnter(dialog.get(), D::kIdReceiveFrequency, "431");
-    click(dialog.get(), D::kIdDefault);
-    QCOMPARE(text(dialog.get(), D::kIdReceiveFrequency), "440.00000");
-    QVERIFY(control<QRadioButton>(dialog.get(), D::kIdReceiveStep5)->isChecked());
-    QVERIFY(!control<QRadioButton>(dialog.get(), D::kIdReceiveStep625)->isChecked());
-    QVERIFY(control<QRadioButton>(dialog.get(), D::kIdTransmitQt)->isChecked());
-    QVERIFY(!control<QRadioButton>(dialog.get(), D::kIdTransmitDqt)->isChecked());
-    QCOMPARE(control<QComboBox>(dialog.get(), D::kIdTransmitTones)->currentText(), "OFF");
-}
-
-void TestModeDialogTest::dqtShowsTheSecondPartOfTheToneTable() {
-    const auto dialog = openDialog();
-    choose(dialog.get(), "High Frequency");
     click(dialog.get(), D::kIdReceiveDqt);
     const QStringList dqt = entries(dialog.get(), D::kIdReceiveTones);
     QCOMPARE(dqt.size(), 168);
@@ -261,10 +225,17 @@ void TestModeDialogTest::dqtShowsTheSecondPartOfTheToneTable() {
     QCOMPARE(dqt[8], "D017N");
     QCOMPARE(dqt.last(), "D311I");
     QCOMPARE(control<QComboBox>(dialog.get(), D::kIdReceiveTones)->currentText(), "210.7");
-    QCOMPARE(entries(dialog.get(), D::kIdTransmitTones).first(), "OFF");
-    click(dialog.get(), D::kIdReceiveQt);
-    QCOMPARE(entries(dialog.get(), D::kIdReceiveTones).size(), 43);
-    QCOMPARE(control<QComboBox>(dialog.get(), D::kIdReceiveTones)->currentText(), "OFF");
+    QCOMPARE(entries(dialog.get(), D::kIdTransmitTones).size(), 43);
+
+    click(dialog.get(), D::kIdReceiveStep625);
+    type(dialog.get(), D::kIdReceiveFrequency, "431");
+    click(dialog.get(), D::kIdDefault);
+    QCOMPARE(text(dialog.get(), D::kIdReceiveFrequency), "440.00000");
+    QVERIFY(control<QRadioButton>(dialog.get(), D::kIdReceiveStep5)->isChecked());
+    QVERIFY(!control<QRadioButton>(dialog.get(), D::kIdReceiveStep625)->isChecked());
+    QVERIFY(control<QRadioButton>(dialog.get(), D::kIdReceiveQt)->isChecked());
+    QVERIFY(!control<QRadioButton>(dialog.get(), D::kIdReceiveDqt)->isChecked());
+    QCOMPARE(entries(dialog.get(), D::kIdReceiveTones).first(), "OFF");
 }
 
 void TestModeDialogTest::enterConfirmsWithTheStepOfTheBoxsSide_data() {
@@ -300,7 +271,7 @@ void TestModeDialogTest::enterConfirmsWithTheStepOfTheBoxsSide() {
     choose(dialog.get(), "Low Frequency");
     if (stepButton)
         click(dialog.get(), stepButton);
-    typeAndEnter(dialog.get(), box, typed);
+    type(dialog.get(), box, typed);
     QCOMPARE(text(dialog.get(), box), confirmed);
     // On to the next control in tab order: Start and the slider are hidden here.
     QCOMPARE(QApplication::focusWidget(),
@@ -311,7 +282,7 @@ void TestModeDialogTest::enterConfirmsWithTheStepOfTheBoxsSide() {
 void TestModeDialogTest::confirmedFrequencyIsNotKeptInTheSlot() {
     const auto dialog = openDialog();
     choose(dialog.get(), "High Frequency");
-    typeAndEnter(dialog.get(), D::kIdReceiveFrequency, "441");
+    type(dialog.get(), D::kIdReceiveFrequency, "441");
     QCOMPARE(text(dialog.get(), D::kIdReceiveFrequency), "441.00000");
     choose(dialog.get(), "Middle Frequency");
     choose(dialog.get(), "High Frequency");
@@ -351,10 +322,7 @@ void TestModeDialogTest::startSendsWhatTheDialogShows() {
     dialog->setExchangeLine(&link, &pacer);
 
     choose(dialog.get(), "High Frequency");
-    auto* receive = control<QLineEdit>(dialog.get(), D::kIdReceiveFrequency);
-    QTest::mouseClick(receive, Qt::LeftButton);
-    QTest::keyClick(receive, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClicks(receive, "446.00625"); // not confirmed: sent as typed
+    type(dialog.get(), D::kIdReceiveFrequency, "446.00625", false); // sent as typed
     auto* tones = control<QComboBox>(dialog.get(), D::kIdReceiveTones);
     QTest::mouseClick(tones, Qt::LeftButton);
     QTest::keyClick(tones->view(), Qt::Key_Down);
