@@ -10,6 +10,8 @@
 #include "FileDialogs.h"
 #include "Icons.h"
 #include "MessageBox.h"
+#include "SettingsPanel.h"
+#include "TestModeDialog.h"
 #include "TransferController.h"
 
 #include <QCoreApplication>
@@ -86,6 +88,12 @@ void CZolApp::routeCommands() {
     frame.setHandler(kCmdReadFromRadio, [this] { view_->transfer().OnReadFromRadio(); });
     frame.setHandler(kCmdWriteToRadio, [this] { view_->transfer().OnWriteToRadio(); });
     frame.setHandler(kCmdEditData, [this] { view_->cells().OnEditData(); });
+    frame.setHandler(kCmdTestMode, [this] {
+        const SettingsPanel& panel = *view_->settingsPanel();
+        TestModeDialog dialog(view_->portName(), panel.typeIndex(), panel.fieldIndex(), tones_,
+                              frame_.get());
+        dialog.exec();
+    });
     for (const PortCommand& port : kPortCommands) {
         const QString name =
             QString::fromLatin1(port.portName.data(), static_cast<qsizetype>(port.portName.size()));

@@ -1,5 +1,8 @@
 #include "CloneProtocol.h"
 
+#include "PortCloser.h"
+#include "RadioHandshake.h"
+
 #include <algorithm>
 #include <array>
 
@@ -7,16 +10,9 @@ namespace quorl {
 
 namespace {
 
-// Wakes the radio: 0x02 and "PROGRA", each byte written on its own.
-constexpr std::array<std::uint8_t, 7> kHandshake{0x02, 0x50, 0x52, 0x4F, 0x47, 0x52, 0x41};
-constexpr std::uint8_t kAck = 0x06;
-constexpr std::uint8_t kModeSelect = 0x4D; // "M", followed by 0x02
-constexpr std::uint8_t kModeSelectEnd = 0x02;
 constexpr std::uint8_t kReadCommand = 0x52;  // "R"
 constexpr std::uint8_t kWriteCommand = 0x57; // "W"
 
-// The radio answers the handshake with 8 bytes we do not need.
-constexpr std::size_t kIdentLength = 8;
 // A read reply is a 4-byte header we do not need, then the 8 data bytes. Ten bytes are enough
 // to go on with; positions that did not arrive stay erased.
 constexpr std::size_t kReplyLength = 12;
@@ -53,18 +49,6 @@ std::array<std::uint8_t, 4> blockHeader(std::uint8_t command, std::uint16_t addr
 QString hex(std::uint16_t address) {
     return QStringLiteral("0x%1").arg(address, 4, 16, QLatin1Char('0'));
 }
-
-// Closes the port on every way out of the scope.
-class PortCloser {
-public:
-    explicit PortCloser(ByteLink& link) : link_(link) {}
-    ~PortCloser() { link_.close(); }
-    PortCloser(const PortCloser&) = delete;
-    PortCloser& operator=(const PortCloser&) = delete;
-
-private:
-    ByteLink& link_;
-};
 
 } // namespace
 

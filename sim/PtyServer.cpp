@@ -61,9 +61,11 @@ void PtyServer::serve(const volatile std::sig_atomic_t& stop, const sigset_t& wa
             const ssize_t n = ::read(pty_.master(), incoming.data(), incoming.size());
             const Clock::time_point arrived = Clock::now();
             for (ssize_t i = 0; i < n; ++i) {
-                std::vector<std::uint8_t> answer = radio_.receive(incoming[i]);
-                if (!answer.empty())
-                    answers.push_back({arrived + answerDelay_, std::move(answer)});
+                SimAnswer answer = radio_.receive(incoming[i]);
+                if (!answer.now.empty())
+                    answers.push_back({arrived + answerDelay_, std::move(answer.now)});
+                if (!answer.later.empty())
+                    answers.push_back({arrived + 2 * answerDelay_, std::move(answer.later)});
             }
         }
         while (!answers.empty() && answers.front().due <= Clock::now()) {

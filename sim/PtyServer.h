@@ -1,7 +1,8 @@
 #pragma once
 
 // Plays a SimRadio on the master end of a pseudo-terminal in real time: every answer leaves
-// after the answer delay, counted from the byte that asked for it, like a real radio's.
+// after the answer delay, counted from the byte that asked for it, like a real radio's; the
+// late part of an answer one answer delay after that.
 
 #include "Pty.h"
 #include "SimRadio.h"

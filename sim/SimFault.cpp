@@ -8,7 +8,7 @@ namespace quorl {
 
 namespace {
 
-constexpr std::array<std::pair<std::string_view, SimFaultKind>, 7> kNames{{
+constexpr std::array<std::pair<std::string_view, SimFaultKind>, 9> kNames{{
     {"silent", SimFaultKind::Silent},
     {"wrong-ack", SimFaultKind::WrongHandshakeByte},
     {"no-go-ahead", SimFaultKind::NoGoAheadAnswer},
@@ -16,6 +16,8 @@ constexpr std::array<std::pair<std::string_view, SimFaultKind>, 7> kNames{{
     {"no-block-ack", SimFaultKind::MissingBlockAck},
     {"no-write-ack", SimFaultKind::MissingWriteAck},
     {"hang-up", SimFaultKind::HangUp},
+    {"no-command-ack", SimFaultKind::NoCommandAck},
+    {"no-frequency-ack", SimFaultKind::NoFrequencyAck},
 }};
 
 constexpr int kLastBlock = 1023;
@@ -54,10 +56,12 @@ std::optional<SimFault> parseSimFault(std::string_view text) {
             known = true;
         }
     }
-    const bool handshakeFault = fault.kind == SimFaultKind::WrongHandshakeByte ||
-                                fault.kind == SimFaultKind::NoGoAheadAnswer;
+    const bool blockless = fault.kind == SimFaultKind::WrongHandshakeByte ||
+                           fault.kind == SimFaultKind::NoGoAheadAnswer ||
+                           fault.kind == SimFaultKind::NoCommandAck ||
+                           fault.kind == SimFaultKind::NoFrequencyAck;
     const bool isShort = fault.kind == SimFaultKind::ShortReadReply;
-    if (!known || (handshakeFault && fault.block) || (isShort != length.has_value()))
+    if (!known || (blockless && fault.block) || (isShort != length.has_value()))
         return std::nullopt;
     if (length)
         fault.replyLength = *length;
@@ -66,7 +70,8 @@ std::optional<SimFault> parseSimFault(std::string_view text) {
 
 std::string simFaultSyntax() {
     return "silent[@B] | wrong-ack | no-go-ahead | short:N[@B] | no-block-ack[@B] | "
-           "no-write-ack[@B] | hang-up[@B]   (B: block number = address / 8; N: 0..11 bytes)";
+           "no-write-ack[@B] | hang-up[@B] | no-command-ack | no-frequency-ack   (B: block "
+           "number = address / 8; N: 0..11 bytes)";
 }
 
 } // namespace quorl

@@ -16,6 +16,8 @@ enum class SimFaultKind {
     MissingBlockAck,    // no 0x06 after the program acknowledges a read block
     MissingWriteAck,    // no 0x06 after a write block
     HangUp,             // the line goes away
+    NoCommandAck,       // test mode: takes the parameter command, then stays silent
+    NoFrequencyAck,     // test mode: takes the frequency frame, then stays silent
 };
 
 struct SimFault {
@@ -27,7 +29,7 @@ struct SimFault {
     SimFaultKind kind = SimFaultKind::Silent;
     // The block (address / 8) the fault strikes at. Silent and HangUp last from there on,
     // the others strike that one block. Without a block: Silent and HangUp from the first
-    // byte, the others at every block. The two handshake faults take no block.
+    // byte, the others at every block. The handshake and test-mode faults take no block.
     std::optional<int> block;
     int replyLength = 10; // ShortReadReply only, 0..11
 
@@ -35,7 +37,8 @@ struct SimFault {
 };
 
 // "silent", "wrong-ack", "no-go-ahead", "short:N", "no-block-ack", "no-write-ack", "hang-up",
-// each but the two handshake faults optionally followed by "@BLOCK" ("short:9@5").
+// "no-command-ack", "no-frequency-ack"; the block faults optionally followed by "@BLOCK"
+// ("short:9@5").
 std::optional<SimFault> parseSimFault(std::string_view text);
 
 // The text parseSimFault understands, for usage messages.

@@ -1,7 +1,10 @@
 #include "SimRadio.h"
 
+#include "AlignmentParameter.h"
+
 #include <algorithm>
 #include <array>
+#include <utility>
 
 namespace quorl {
 
@@ -16,12 +19,21 @@ constexpr std::uint8_t kRead = 0x52;       // "R"
 constexpr std::uint8_t kWrite = 0x57;      // "W"
 constexpr std::size_t kHeaderLength = 3;   // address high, address low, length
 constexpr std::size_t kBlockSize = 8;
+constexpr std::uint8_t kTestMode = 0x78; // "x"
+constexpr std::uint8_t kTestCommandEnd = 0x08;
+constexpr std::uint8_t kTestAck = 0x48; // "H"
+constexpr std::size_t kTestFrameSize = 8;
 
 // What this radio says after the handshake: model and firmware, not looked at by the program.
 constexpr std::array<std::uint8_t, 8> kIdentification{'Q', 'Z', 'R', '1', '0', '1', 'V', '2'};
 
 std::size_t memoryIndex(std::size_t address) {
     return address % kImageSize;
+}
+
+bool isTestCommand(std::uint8_t byte) {
+    return std::any_of(kAlignmentParameters.begin(), kAlignmentParameters.end(),
+                       [byte](const AlignmentParameterInfo& p) { return p.command == byte; });
 }
 
 } // namespace
@@ -32,7 +44,7 @@ void SimRadio::setFaults(std::vector<SimFault> faults) {
     faults_ = std::move(faults);
 }
 
-std::vector<std::uint8_t> SimRadio::receive(std::uint8_t byte) {
+SimAnswer SimRadio::receive(std::uint8_t byte) {
     if (hungUp_)
         return {};
     received_.push_back(byte);
@@ -40,7 +52,9 @@ std::vector<std::uint8_t> SimRadio::receive(std::uint8_t byte) {
         hungUp_ = true;
         return {};
     }
-    std::vector<std::uint8_t> answer = step(byte);
+    SimAnswer answer;
+    answer.now = step(byte);
+    answer.later = std::exchange(later_, {});
     if (silent_ || hungUp_ || faulty(SimFaultKind::Silent, -1))
         return {};
     return answer;
@@ -57,8 +71,11 @@ std::vector<std::uint8_t> SimRadio::step(std::uint8_t byte) {
             return {};
         }
         state_ = State::ModeSelect;
-        if (faulty(SimFaultKind::WrongHandshakeByte, -1))
-            return {kNak, kAck};
+        // A radio clearing its throat: the acknowledgement follows a moment later.
+        if (faulty(SimFaultKind::WrongHandshakeByte, -1)) {
+            later_ = {kAck};
+            return {kNak};
+        }
         return {kAck};
     case State::ModeSelect:
         if (byte != kModeSelect)
@@ -103,8 +120,75 @@ std::vector<std::uint8_t> SimRadio::step(std::uint8_t byte) {
         if (faulty(SimFaultKind::MissingBlockAck, currentBlock()))
             return {};
         return {kAck};
+    case State::TestCommand:
+    case State::TestRepeat:
+    case State::TestEnd:
+    case State::Frequencies:
+    case State::Values:
+        return testStep(byte);
     }
     return {};
+}
+
+// The test mode: the command byte twice and 0x08, then the two frames, each answered with "H".
+std::vector<std::uint8_t> SimRadio::testStep(std::uint8_t byte) {
+    switch (state_) {
+    case State::TestCommand:
+        if (!isTestCommand(byte))
+            return startOver(byte);
+        command_ = byte;
+        state_ = State::TestRepeat;
+        return {};
+    case State::TestRepeat:
+        if (byte != command_)
+            return startOver(byte);
+        state_ = State::TestEnd;
+        return {};
+    case State::TestEnd:
+        if (byte != kTestCommandEnd)
+            return startOver(byte);
+        record(SimTestFrame::Kind::Command, {command_});
+        return testAck(SimFaultKind::NoCommandAck, State::Frequencies);
+    case State::Frequencies:
+    case State::Values: {
+        frame_.push_back(byte);
+        if (frame_.size() < kTestFrameSize)
+            return {};
+        if (state_ == State::Frequencies) {
+            record(SimTestFrame::Kind::Frequencies, frame_);
+            return testAck(SimFaultKind::NoFrequencyAck, State::Values);
+        }
+        record(SimTestFrame::Kind::Values, frame_);
+        frame_.clear();
+        waitForHandshake();
+        return {kTestAck};
+    }
+    default:
+        return startOver(byte);
+    }
+}
+
+// "H" and on to the next step; or, with the fault, silence, and the radio waits for a new
+// handshake as it would once the program has given up on it.
+std::vector<std::uint8_t> SimRadio::testAck(SimFaultKind fault, State next) {
+    frame_.clear();
+    if (faulty(fault, -1)) {
+        waitForHandshake();
+        return {};
+    }
+    state_ = next;
+    return {kTestAck};
+}
+
+void SimRadio::waitForHandshake() {
+    matched_ = 0;
+    state_ = State::Idle;
+}
+
+void SimRadio::record(SimTestFrame::Kind kind, std::vector<std::uint8_t> bytes) {
+    testFrames_.push_back({kind, std::move(bytes)});
+    if (observer_)
+        observer_(testFrames_.back());
 }
 
 // A byte out of turn: the program has given up on this exchange. A 0x02 may begin a new one.
@@ -115,6 +199,10 @@ std::vector<std::uint8_t> SimRadio::startOver(std::uint8_t byte) {
 }
 
 std::vector<std::uint8_t> SimRadio::command(std::uint8_t byte) {
+    if (byte == kTestMode) {
+        state_ = State::TestCommand;
+        return {};
+    }
     if (byte != kRead && byte != kWrite)
         return startOver(byte);
     command_ = byte;

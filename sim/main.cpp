@@ -5,6 +5,7 @@
 #include "DefaultMemory.h"
 #include "PtyServer.h"
 #include "SimFault.h"
+#include "TestFrameText.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -37,8 +38,8 @@ int main(int argc, char* argv[]) {
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
         "A simulated radio on a pseudo-terminal. Prints the terminal's path on the first line, "
-        "then answers reads and writes of its memory until SIGINT or SIGTERM (or its line "
-        "hangs up)."));
+        "then answers reads and writes of its memory and the test mode until SIGINT or SIGTERM "
+        "(or its line hangs up). What the test mode sends is shown on standard error."));
     parser.addHelpOption();
     const QCommandLineOption image(QStringLiteral("image"),
                                    QStringLiteral("Serve this 8192-byte channel data file "
@@ -112,6 +113,10 @@ int main(int argc, char* argv[]) {
 
     SimRadio radio(memory);
     radio.setFaults(std::move(faults));
+    // So that whoever runs the radio sees the alignment values arrive.
+    radio.setTestFrameObserver([](const SimTestFrame& frame) {
+        std::fprintf(stderr, "quorl-radio-sim: test mode %s\n", describeTestFrame(frame).c_str());
+    });
     PtyServer server(radio, pty, std::chrono::milliseconds(delayMs));
     server.serve(stopRequested, waitMask);
 

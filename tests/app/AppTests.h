@@ -24,6 +24,7 @@ private slots:
     void menusHoldEveryItemInOrder();
     void acceleratorTableIsExactlyTwelveKeys();
     void laterCommandsArePresentButDisabled();
+    void testModeKeyOpensTheDebugDialogForThePanelsBand();
     void toolbarButtonsInOrder();
     void hoveringAButtonShowsItsPrompt();
     void statusBarShowsIdleTextAndLockPanes();

@@ -9,6 +9,7 @@
 #include "FormIds.h"
 #include "MessageRecorder.h"
 #include "PortSelection.h"
+#include "TestModeDialog.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -22,6 +23,7 @@
 #include <QTest>
 #include <QToolBar>
 #include <QToolButton>
+#include <QTreeWidget>
 #include <QWhatsThis>
 
 using namespace quorl;
@@ -142,18 +144,37 @@ void FrameTest::laterCommandsArePresentButDisabled() {
     auto app = apptest::startApp();
     QVERIFY(app);
     CMainFrame* frame = app->mainFrame();
-    for (int id : {kCmdTestMode, kCmdTot, kCmdPttId, kCmdEmergencyCall, kCmdOptionFunction,
-                   kCmdFilePrint, kCmdFilePrintPreview, kCmdFilePrintSetup})
+    for (int id : {kCmdTot, kCmdPttId, kCmdEmergencyCall, kCmdOptionFunction, kCmdFilePrint,
+                   kCmdFilePrintPreview, kCmdFilePrintSetup})
         QVERIFY2(!frame->command(id)->isEnabled(), qPrintable(QString::number(id)));
     for (int id : {kCmdFileNew, kCmdFileOpen, kCmdFileSave, kCmdFileSaveAs, kCmdAppExit,
-                   kCmdReadFromRadio, kCmdWriteToRadio, kCmdEditData, kCmdPort1, kCmdPort4,
-                   kCmdViewToolbar, kCmdAppAbout, kCmdHelp})
+                   kCmdReadFromRadio, kCmdWriteToRadio, kCmdTestMode, kCmdEditData, kCmdPort1,
+                   kCmdPort4, kCmdViewToolbar, kCmdAppAbout, kCmdHelp})
         QVERIFY2(frame->command(id)->isEnabled(), qPrintable(QString::number(id)));
 
     // A disabled accelerator does nothing.
     ui::MessageRecorder messages;
-    QTest::keyClick(frame, Qt::Key_T, Qt::ControlModifier);
+    QTest::keyClick(frame, Qt::Key_P, Qt::ControlModifier);
     QVERIFY(messages.texts().isEmpty());
+}
+
+void FrameTest::testModeKeyOpensTheDebugDialogForThePanelsBand() {
+    auto app = apptest::startApp();
+    QVERIFY(app);
+    app->document().image()[kModelType] = 2;
+    app->document().image()[kModelField] = 1;
+    app->view()->DecodeImage();
+    QString title;
+    QString high;
+    apptest::inspectNextModal([&](QWidget* dialog) {
+        title = dialog->windowTitle();
+        auto* tree = ui::findControl<QTreeWidget>(dialog, TestModeDialog::kIdTree);
+        tree->setCurrentItem(tree->topLevelItem(0)->child(0));
+        high = ui::findControl<QLineEdit>(dialog, TestModeDialog::kIdReceiveFrequency)->text();
+    });
+    QTest::keyClick(app->mainFrame(), Qt::Key_T, Qt::ControlModifier);
+    QCOMPARE(title, "Debug Mode for QUORL Software");
+    QCOMPARE(high, "146.00000");
 }
 
 void FrameTest::toolbarButtonsInOrder() {

@@ -1,5 +1,5 @@
-// Whole transfers through the real serial port, a pseudo-terminal and the quorl-radio-sim
-// program, with real pauses. Slow: about a minute.
+// Whole transfers and a test-mode exchange through the real serial port, a pseudo-terminal and
+// the quorl-radio-sim program, with real pauses. Slow: about a minute.
 
 #include "ChannelFile.h"
 #include "CloneProtocol.h"
@@ -7,6 +7,7 @@
 #include "RandomImage.h"
 #include "RecordingTransferUi.h"
 #include "SerialPort.h"
+#include "TestExchange.h"
 #include "ThreadPacer.h"
 
 #include <gtest/gtest.h>
@@ -83,6 +84,31 @@ TEST_F(EndToEnd, FullWriteThroughTheSymlink) {
     EXPECT_TRUE(std::equal(image.begin(), image.begin() + 0x1FE8, written.begin()));
     EXPECT_TRUE(
         std::equal(radioMemory.begin() + 0x1FE8, radioMemory.end(), written.begin() + 0x1FE8));
+}
+
+TEST_F(EndToEnd, TestModeExchangeReachesTheRadio) {
+    const QString terminal = sim.start({}, true);
+    ASSERT_FALSE(terminal.isEmpty());
+    qputenv("QUORL_COM4", QFile::encodeName(terminal));
+    const TestRequest request{
+        QStringLiteral("COM4"),      AlignmentParameter::SquelchLevel, 160,
+        QStringLiteral("446.00625"), QStringLiteral("446.00625"),      QStringLiteral("67.0"),
+        QStringLiteral("OFF")};
+    const TestResult result = TestExchange(port, pacer, ui).run(request);
+    EXPECT_EQ(result.outcome, TestOutcome::Finished) << result.cause.toStdString();
+    EXPECT_EQ(result.attempts, 1);
+    EXPECT_FALSE(port.isOpen());
+    ASSERT_EQ(ui.messages().size(), 1u);
+    EXPECT_EQ(ui.messages()[0].text, QStringLiteral("Finish successfully!"));
+    ASSERT_TRUE(sim.stop());
+    // 7 handshake bytes, "M" 02, 06, "x", the command, the command with 08, two frames.
+    EXPECT_EQ(sim.errorOutput(),
+              "quorl-radio-sim: test mode command 73: Squelch Level\n"
+              "quorl-radio-sim: test mode frequencies 25 06 60 44 25 06 60 44: receive 446.00625 "
+              "MHz, transmit 446.00625 MHz\n"
+              "quorl-radio-sim: test mode values 70 06 00 00 FB 01 01 A0: receive tone 67.0 Hz, "
+              "transmit tone off, value 160\n"
+              "quorl-radio-sim: 30 bytes received\n");
 }
 
 TEST_F(EndToEnd, SilentRadioCostsFifteenAttemptsOfTwoReads) {

@@ -22,6 +22,8 @@ TEST(SimFault, ParsesEveryKindWithItsBlock) {
         {"no-block-ack@7", SimFaultKind::MissingBlockAck, 7, 10},
         {"no-write-ack", SimFaultKind::MissingWriteAck, std::nullopt, 10},
         {"hang-up@0", SimFaultKind::HangUp, 0, 10},
+        {"no-command-ack", SimFaultKind::NoCommandAck, std::nullopt, 10},
+        {"no-frequency-ack", SimFaultKind::NoFrequencyAck, std::nullopt, 10},
     };
     for (const Case& c : cases) {
         const std::optional<SimFault> fault = parseSimFault(c.text);
@@ -33,9 +35,9 @@ TEST(SimFault, ParsesEveryKindWithItsBlock) {
 }
 
 TEST(SimFault, RefusesWhatItCannotDo) {
-    for (const char* text :
-         {"", "loud", "silent@", "silent@-1", "silent@1024", "silent@x", "short", "short:12",
-          "short:-1", "short:9x", "silent:3", "wrong-ack@2", "no-go-ahead@0", "hang-up@5@6"})
+    for (const char* text : {"", "loud", "silent@", "silent@-1", "silent@1024", "silent@x", "short",
+                             "short:12", "short:-1", "short:9x", "silent:3", "wrong-ack@2",
+                             "no-go-ahead@0", "hang-up@5@6", "no-command-ack@1"})
         EXPECT_FALSE(parseSimFault(text)) << text;
 }
 

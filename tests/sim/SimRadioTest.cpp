@@ -1,4 +1,4 @@
-// The simulated radio's side of the clone exchange, one byte at a time.
+// The simulated radio's side of the clone and test-mode exchanges, one byte at a time.
 
 #include "SimRadio.h"
 
@@ -22,8 +22,9 @@ RadioImage countingMemory() {
 Bytes send(SimRadio& radio, const Bytes& bytes) {
     Bytes answers;
     for (const std::uint8_t byte : bytes) {
-        const Bytes answer = radio.receive(byte);
-        answers.insert(answers.end(), answer.begin(), answer.end());
+        const SimAnswer answer = radio.receive(byte);
+        answers.insert(answers.end(), answer.now.begin(), answer.now.end());
+        answers.insert(answers.end(), answer.later.begin(), answer.later.end());
     }
     return answers;
 }
@@ -142,6 +143,50 @@ TEST(SimRadio, FaultsStrikeWhereTheyAreSet) {
         for (int block = 0; block < 3; ++block)
             EXPECT_EQ(send(radio, writeBlock(block)).size(), c.writeAckLengths[block]) << block;
         EXPECT_EQ(radio.hungUp(), c.fault.kind == SimFaultKind::HangUp);
+    }
+}
+
+TEST(SimRadio, WrongAckAcknowledgesTheHandshakeAMomentLater) {
+    SimRadio radio(countingMemory());
+    radio.setFaults({{SimFaultKind::WrongHandshakeByte}});
+    send(radio, {kHandshake.begin(), kHandshake.end() - 1});
+    const SimAnswer answer = radio.receive(kHandshake.back());
+    EXPECT_EQ(answer.now, Bytes{0x15});
+    EXPECT_EQ(answer.later, Bytes{0x06});
+}
+
+TEST(SimRadio, TestModeStepsAreAnsweredWithHAndRecorded) {
+    const Bytes command{0x78, 0x73, 0x73, 0x08};
+    const Bytes frequencies{0x25, 0x06, 0x60, 0x44, 0x25, 0x06, 0x60, 0x44};
+    const Bytes values{0x70, 0x06, 0x00, 0x00, 0xFB, 0x01, 0x01, 0xA0};
+    const std::vector<SimTestFrame> all{{SimTestFrame::Kind::Command, {0x73}},
+                                        {SimTestFrame::Kind::Frequencies, frequencies},
+                                        {SimTestFrame::Kind::Values, values}};
+    struct Case {
+        const char* name;
+        std::vector<SimFault> faults;
+        Bytes commandAnswer, frequencyAnswer, valueAnswer;
+        std::size_t frames; // a radio that fell silent takes nothing more until a new handshake
+    };
+    const Case cases[] = {
+        {"none", {}, {0x48}, {0x48}, {0x48}, 3},
+        {"silent after the command", {SimFaultKind::NoCommandAck}, {}, {}, {}, 1},
+        {"silent after the frequencies", {SimFaultKind::NoFrequencyAck}, {0x48}, {}, {}, 2},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        SimRadio radio(countingMemory());
+        radio.setFaults(c.faults);
+        std::vector<SimTestFrame> heard;
+        radio.setTestFrameObserver([&heard](const SimTestFrame& frame) { heard.push_back(frame); });
+        connect(radio);
+        EXPECT_EQ(send(radio, command), c.commandAnswer);
+        EXPECT_EQ(send(radio, frequencies), c.frequencyAnswer);
+        EXPECT_EQ(send(radio, values), c.valueAnswer);
+        EXPECT_EQ(radio.testFrames(),
+                  std::vector<SimTestFrame>(all.begin(), all.begin() + c.frames));
+        EXPECT_EQ(heard, radio.testFrames());
+        EXPECT_EQ(send(radio, kHandshake), Bytes{0x06}) << "a new exchange";
     }
 }
 

@@ -13,8 +13,9 @@ RadioSimProcess::~RadioSimProcess() {
     }
 }
 
-QString RadioSimProcess::start(const QStringList& arguments) {
-    process_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+QString RadioSimProcess::start(const QStringList& arguments, bool keepErrorOutput) {
+    process_.setProcessChannelMode(keepErrorOutput ? QProcess::SeparateChannels
+                                                   : QProcess::ForwardedErrorChannel);
     process_.start(QStringLiteral(QUORL_RADIO_SIM), arguments);
     if (!process_.waitForStarted(kStartMs))
         return {};

@@ -17,9 +17,11 @@ public:
     RadioSimProcess& operator=(const RadioSimProcess&) = delete;
 
     // Starts the program and waits for the terminal path it prints; empty when it did not.
-    QString start(const QStringList& arguments);
+    // What it says on standard error goes to the test's own, or, kept, to errorOutput().
+    QString start(const QStringList& arguments, bool keepErrorOutput = false);
     // SIGTERM, then waits; true when the program ended normally with status 0.
     bool stop();
+    QString errorOutput() { return QString::fromLocal8Bit(process_.readAllStandardError()); }
 
 private:
     QProcess process_;

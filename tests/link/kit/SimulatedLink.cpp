@@ -45,11 +45,16 @@ LinkResult SimulatedLink::write(std::span<const std::uint8_t> bytes) {
         return {false, 0};
     for (const std::uint8_t byte : bytes) {
         clock_.now += kByteTimeUs;
-        const std::vector<std::uint8_t> answer = radio_.receive(byte);
+        const SimAnswer answer = radio_.receive(byte);
         std::int64_t at = clock_.now + kAnswerDelayUs;
         if (!inbound_.empty())
             at = std::max(at, inbound_.back().at);
-        for (const std::uint8_t out : answer) {
+        for (const std::uint8_t out : answer.now) {
+            at += kByteTimeUs;
+            inbound_.push_back({at, out});
+        }
+        at += kAnswerDelayUs;
+        for (const std::uint8_t out : answer.later) {
             at += kByteTimeUs;
             inbound_.push_back({at, out});
         }

@@ -1,8 +1,9 @@
 #pragma once
 
 // The serial line to a SimRadio in virtual time: each byte takes a character time on the
-// line, the radio answers after its answer delay, and reads give up under the same time-out
-// rules as the real port. Every call is recorded in the trace.
+// line, the radio answers after its answer delay (the late part of an answer one delay after
+// that), and reads give up under the same time-out rules as the real port. Every call is
+// recorded in the trace.
 
 #include "ByteLink.h"
 #include "SimRadio.h"
