@@ -18,6 +18,7 @@
 #include <QScreen>
 #include <QStatusBar>
 #include <QToolBar>
+#include <QToolTip>
 #include <QWhatsThis>
 
 namespace quorl {
@@ -26,6 +27,8 @@ const QString CMainFrame::kCaption = QStringLiteral("QUORL Programming Software"
 const QString CMainFrame::kIdleMessage = QStringLiteral("For Help，Please Press F1");
 
 namespace {
+
+constexpr int kHelpShowsFor = 60000; // ms, unless a click or a key closes it first
 
 const QString kWindowHelp = QStringLiteral(
     "Set the radio's model, band and options in the upper part of the window and its "
@@ -179,7 +182,8 @@ void CMainFrame::updateCommandStates() {
 }
 
 // Help for the current context: the what's-this text of the focused control or the nearest
-// of its parents that has one.
+// of its parents that has one. It shows as a tip, which takes no hold of the mouse: the next
+// click goes where the user points, and closes the help on its way.
 void CMainFrame::showHelp() {
     QWidget* anchor = QApplication::focusWidget();
     if (!anchor || anchor->window() != this)
@@ -187,7 +191,8 @@ void CMainFrame::showHelp() {
     QWidget* source = anchor;
     while (source->whatsThis().isEmpty() && source != this)
         source = source->parentWidget();
-    QWhatsThis::showText(anchor->mapToGlobal(anchor->rect().center()), source->whatsThis(), anchor);
+    QToolTip::showText(anchor->mapToGlobal(anchor->rect().center()), source->whatsThis(), anchor,
+                       {}, kHelpShowsFor);
 }
 
 void CMainFrame::whenIdle(std::function<void()> job) {

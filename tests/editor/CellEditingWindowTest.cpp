@@ -23,6 +23,7 @@
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolTip>
 
 using namespace quorl;
 
@@ -105,6 +106,9 @@ private slots:
         click(2, 8);
         QCOMPARE(focus(), view()->cells().nameEditor());
         QTest::keyClick(focus(), Qt::Key_F1);
+        // The help is shown without taking hold of the mouse, which would eat the next click.
+        QVERIFY(QToolTip::isVisible());
+        QCOMPARE(QApplication::activePopupWidget(), nullptr);
         click(5, 1);
         QCOMPARE(grid()->Row(), 5);
         QCOMPARE(grid()->Col(), 1);
