@@ -24,7 +24,6 @@ public:
     // True once the user chose Print...: the caller then opens the print dialog.
     bool printChosen() const { return printChosen_; }
 
-    QPushButton* printButton() const { return print_; }
     QPushButton* nextButton() const { return next_; }
     QPushButton* prevButton() const { return prev_; }
 

@@ -28,8 +28,6 @@ public:
     // answer is true only when the pages went to the printer.
     bool OnFilePrintDirect(const QString& printerName = {});
 
-    QPrinter& printer() { return printer_; }
-
 private:
     bool print(QPrinter& printer);
 
