@@ -10,6 +10,7 @@
 #include "FileDialogs.h"
 #include "Icons.h"
 #include "MessageBox.h"
+#include "ReportPrinting.h"
 #include "SettingsPanel.h"
 #include "TestModeDialog.h"
 #include "TransferController.h"
@@ -56,15 +57,22 @@ bool CZolApp::InitInstance(const QStringList& arguments) {
     view_ = new CZolView(document_.image(), tones_);
     frame_->setView(view_);
     document_.setView(view_);
+    report_ = std::make_unique<ReportPrinting>(
+        document_.image(), [this] { view_->EncodeImage(); }, frame_.get());
     routeCommands();
     frame_->setRecentFiles(recentFiles_.paths());
 
-    // Printing a file named with /p or /pt arrives with the report; until then it is opened.
     const ShellCommand command = parseCommandLine(arguments);
     if (command.kind == ShellCommand::FileNew)
         OnFileNew();
     else if (!OpenDocumentFile(command.fileName))
         return false;
+    // A file named with /p or /pt is printed without the dialog, and the program ends
+    // without showing its window.
+    if (command.kind == ShellCommand::FilePrint || command.kind == ShellCommand::FilePrintTo) {
+        exitCode_ = report_->OnFilePrintDirect(command.printerName) ? 0 : 1;
+        return false;
+    }
 
     frame_->setWindowIcon(applicationIcon());
     frame_->show();
@@ -84,6 +92,10 @@ void CZolApp::routeCommands() {
     frame.setHandler(kCmdFileSaveAs, [this] { OnFileSaveAs(); });
     for (int i = 0; i < kRecentFileCount; ++i)
         frame.setHandler(kCmdFileRecent1 + i, [this, i] { OnOpenRecentFile(i); });
+    frame.setHandler(kCmdFilePrint, [this] { report_->OnFilePrint(); });
+    frame.setHandler(kCmdFilePrintDirect, [this] { report_->OnFilePrintDirect(); });
+    frame.setHandler(kCmdFilePrintPreview, [this] { report_->OnFilePrintPreview(); });
+    frame.setHandler(kCmdFilePrintSetup, [this] { report_->OnFilePrintSetup(); });
     frame.setHandler(kCmdAppExit, [this] { frame_->close(); });
     frame.setHandler(kCmdReadFromRadio, [this] { view_->transfer().OnReadFromRadio(); });
     frame.setHandler(kCmdWriteToRadio, [this] { view_->transfer().OnWriteToRadio(); });

@@ -17,6 +17,7 @@ namespace quorl {
 
 class CMainFrame;
 class CZolView;
+class ReportPrinting;
 
 class CZolApp : public QObject {
     Q_OBJECT
@@ -31,6 +32,9 @@ public:
     // Starts the program with the arguments that follow the program name. False when a file
     // named there cannot be opened: the program then ends.
     bool InitInstance(const QStringList& arguments);
+    // What the program ends with when InitInstance says to end: 0 after printing a file
+    // named with /p or /pt, otherwise 1.
+    int exitCode() const { return exitCode_; }
 
     CMainFrame* mainFrame() const { return frame_.get(); }
     CZolView* view() const { return view_; }
@@ -58,6 +62,8 @@ private:
     CZolDoc document_;
     std::unique_ptr<CMainFrame> frame_;
     CZolView* view_ = nullptr;
+    std::unique_ptr<ReportPrinting> report_;
+    int exitCode_ = 1;
 };
 
 } // namespace quorl

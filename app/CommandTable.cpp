@@ -13,6 +13,7 @@ constexpr std::array kCommands = std::to_array<CommandText>({
     {kCmdFileSave, "&Save\tCtrl+S", "Save the active document\nSave"},
     {kCmdFileSaveAs, "Save &As...", "Save the active document with a new name\nSave As"},
     {kCmdFilePrint, "&Print...\tCtrl+P", "Print the active document\nPrint"},
+    {kCmdFilePrintDirect, nullptr, ""},
     {kCmdFilePrintPreview, "Print Pre&view", "Display full pages\nPrint Preview"},
     {kCmdFilePrintSetup, "P&rint Setup...", "Change the printer and printing options\nPrint Setup"},
     {kCmdFileRecent1, "Recent File", "Open this document"},

@@ -18,6 +18,7 @@ enum CommandId : int {
     kCmdFileSave = 57603,
     kCmdFileSaveAs = 57604,
     kCmdFilePrint = 57607,
+    kCmdFilePrintDirect = 57608,
     kCmdFilePrintPreview = 57609,
     kCmdFilePrintSetup = 57606,
     kCmdFileRecent1 = 57616,

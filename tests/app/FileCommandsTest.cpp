@@ -277,14 +277,12 @@ void FileCommandsTest::placeholderShowsWithoutRecentFiles() {
 void FileCommandsTest::commandLineFileIsOpened() {
     const QString path = dir.filePath("argument.sin");
     writeFile(path, imageBytes(imageWithChannels()));
-    for (const QStringList& arguments : {QStringList{path}, QStringList{"/p", path}}) {
-        CZolApp app;
-        QVERIFY(app.InitInstance(arguments));
-        QCOMPARE(app.document().pathName(), path);
-        QCOMPARE(row(app, 12).first(), "145.50000");
-        QVERIFY(app.mainFrame()->isVisible());
-        QVERIFY(app.mainFrame()->acceptDrops());
-    }
+    CZolApp app;
+    QVERIFY(app.InitInstance({path}));
+    QCOMPARE(app.document().pathName(), path);
+    QCOMPARE(row(app, 12).first(), "145.50000");
+    QVERIFY(app.mainFrame()->isVisible());
+    QVERIFY(app.mainFrame()->acceptDrops());
 }
 
 void FileCommandsTest::commandLineFileThatFailsEndsTheProgram() {

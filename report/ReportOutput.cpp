@@ -1,0 +1,74 @@
+#include "ReportOutput.h"
+
+#include "ReportLayout.h"
+#include "ReportPainter.h"
+
+#include <QLocale>
+#include <QPageLayout>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrinter>
+#include <QSaveFile>
+
+#include <algorithm>
+
+namespace quorl {
+
+namespace {
+
+// A PDF page has no edge a printer cannot reach; this margin stands in for one.
+constexpr qreal kPdfMarginMillimetres = 10;
+constexpr int kPdfResolution = 1200;
+
+QPageSize localPaper() {
+    return QPageSize(QLocale().measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter
+                                                                                : QPageSize::A4);
+}
+
+} // namespace
+
+bool paintReport(QPagedPaintDevice& device, const ReportPainter& report, int first, int last) {
+    QPainter painter;
+    if (!painter.begin(&device))
+        return false;
+    const PageMetrics metrics = PageMetrics::of(device);
+    for (int page = first; page <= last; ++page) {
+        if (page != first && !device.newPage())
+            return false;
+        report.PrintPage(painter, metrics, page);
+    }
+    return painter.end();
+}
+
+bool printReport(QPrinter& printer, const ReportPainter& report) {
+    int first = 1;
+    int last = kReportPageCount;
+    if (printer.printRange() == QPrinter::PageRange && printer.fromPage() > 0) {
+        first = std::max(printer.fromPage(), 1);
+        last = std::min(printer.toPage(), kReportPageCount);
+    }
+    return first <= last && paintReport(printer, report, first, last);
+}
+
+FileResult writeReportPdf(const RadioImage& image, const QString& path,
+                          std::function<void()> beforePage) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return {false, file.errorString().toStdString()};
+    {
+        QPdfWriter pdf(&file);
+        pdf.setResolution(kPdfResolution);
+        pdf.setPageLayout(QPageLayout(localPaper(), QPageLayout::Portrait,
+                                      QMarginsF(kPdfMarginMillimetres, kPdfMarginMillimetres,
+                                                kPdfMarginMillimetres, kPdfMarginMillimetres),
+                                      QPageLayout::Millimeter));
+        const ReportPainter report(image, std::move(beforePage));
+        if (!paintReport(pdf, report, 1, kReportPageCount))
+            return {false, "the PDF could not be drawn"};
+    }
+    if (!file.commit())
+        return {false, file.errorString().toStdString()};
+    return {true, {}};
+}
+
+} // namespace quorl

@@ -1,0 +1,31 @@
+#pragma once
+
+// The report on paper or in a PDF file. The PDF needs no window, so a command-line tool can
+// write one from an image alone; its pages hold text, not pictures, and can be searched.
+
+#include "ChannelFile.h"
+#include "RadioImage.h"
+
+#include <QString>
+
+#include <functional>
+
+class QPagedPaintDevice;
+class QPrinter;
+
+namespace quorl {
+
+class ReportPainter;
+
+// Paints pages first..last, each on a sheet of its own. False when the device cannot start.
+bool paintReport(QPagedPaintDevice& device, const ReportPainter& report, int first, int last);
+
+// The pages of the printer's range, all six when it names none.
+bool printReport(QPrinter& printer, const ReportPainter& report);
+
+// All six pages into a PDF file, written whole or not at all. beforePage runs before each
+// page is drawn.
+FileResult writeReportPdf(const RadioImage& image, const QString& path,
+                          std::function<void()> beforePage = {});
+
+} // namespace quorl

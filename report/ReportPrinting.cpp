@@ -1,0 +1,71 @@
+#include "ReportPrinting.h"
+
+#include "MessageBox.h"
+#include "ReportLayout.h"
+#include "ReportOutput.h"
+#include "ReportPreview.h"
+
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QPrinterInfo>
+
+namespace quorl {
+
+ReportPrinting::ReportPrinting(const RadioImage& image, std::function<void()> beforePage,
+                               QWidget* window)
+    : report_(image, std::move(beforePage)), window_(window) {}
+
+void ReportPrinting::OnFilePrint() {
+    QPrintDialog dialog(&printer_, window_);
+    dialog.setMinMax(1, kReportPageCount);
+    if (dialog.exec() == QDialog::Accepted)
+        print(printer_);
+}
+
+void ReportPrinting::OnFilePrintPreview() {
+    ReportPreview preview(printer_, report_, window_);
+    if (window_)
+        preview.setGeometry(window_->geometry());
+    preview.exec();
+    if (preview.printChosen())
+        OnFilePrint();
+}
+
+void ReportPrinting::OnFilePrintSetup() {
+    QPageSetupDialog dialog(&printer_, window_);
+    dialog.exec();
+}
+
+bool ReportPrinting::OnFilePrintDirect(const QString& printerName) {
+    QString name = printerName;
+    if (name.isEmpty())
+        name =
+            printer_.outputFormat() == QPrinter::NativeFormat && !printer_.printerName().isEmpty()
+                ? printer_.printerName()
+                : QPrinterInfo::defaultPrinterName();
+    const QPrinterInfo info = QPrinterInfo::printerInfo(name);
+    if (name.isEmpty() || info.isNull()) {
+        ui::messageBox(printerName.isEmpty()
+                           ? QStringLiteral("No printer is installed. Choose Print... in the File "
+                                            "menu to print the report to a PDF file.")
+                           : QStringLiteral("The printer \"%1\" cannot be found.").arg(name));
+        return false;
+    }
+    QPrinter job(info, QPrinter::HighResolution);
+    if (name == printer_.printerName())
+        job.setPageLayout(printer_.pageLayout());
+    return print(job);
+}
+
+// The platform says nothing when a job cannot start (a printer gone away, a PDF file that
+// cannot be written), so that is said here.
+bool ReportPrinting::print(QPrinter& printer) {
+    if (printReport(printer, report_))
+        return true;
+    const QString target = printer.outputFormat() == QPrinter::PdfFormat ? printer.outputFileName()
+                                                                         : printer.printerName();
+    ui::messageBox(QStringLiteral("The report could not be printed on \"%1\".").arg(target));
+    return false;
+}
+
+} // namespace quorl

@@ -1,0 +1,39 @@
+#pragma once
+
+// The File menu's printing over the program's printer: Print with the print dialog (pages 1 to
+// 6), Print Preview, Print Setup, and printing without the dialog (command 57608 and the
+// shell's /p and /pt). The printer keeps what the dialogs chose for the next job.
+
+#include "ReportPainter.h"
+
+#include <QPrinter>
+#include <QString>
+
+#include <functional>
+
+class QWidget;
+
+namespace quorl {
+
+class ReportPrinting {
+public:
+    // beforePage brings the image up to date at the start of every page drawn.
+    ReportPrinting(const RadioImage& image, std::function<void()> beforePage, QWidget* window);
+
+    void OnFilePrint();
+    void OnFilePrintPreview();
+    void OnFilePrintSetup();
+    // All pages on the printer named, or on the program's printer when no name is given.
+    // A printer that is not there is reported, and so is a job that does not start: the
+    // answer is true only when the pages went to the printer.
+    bool OnFilePrintDirect(const QString& printerName = {});
+
+private:
+    bool print(QPrinter& printer);
+
+    ReportPainter report_;
+    QWidget* window_;
+    QPrinter printer_{QPrinter::HighResolution};
+};
+
+} // namespace quorl

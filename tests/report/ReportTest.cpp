@@ -1,0 +1,200 @@
+#include "AppTestSupport.h"
+#include "CMSFlexGrid.h"
+#include "CMainFrame.h"
+#include "CZolApp.h"
+#include "CZolView.h"
+#include "ChannelCodec.h"
+#include "CommandTable.h"
+#include "IsolatedSettings.h"
+#include "MessageRecorder.h"
+#include "PreviewPages.h"
+#include "ReportOutput.h"
+#include "ReportPreview.h"
+#include "ToneTable.h"
+
+#include <QApplication>
+#include <QPrintDialog>
+#include <QPrinterInfo>
+#include <QProcess>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace quorl;
+
+// The report painted into PDF files read back with pdftotext, and the window's print commands.
+class ReportTest : public QObject {
+    Q_OBJECT
+private slots:
+    void pdfHoldsTheReportAsText();
+    void unsavedTableEditsArePrinted();
+    void previewShowsTwoPagesSideBySide();
+    void printDialogOffersPagesOneToSix();
+    void shellPrintWithoutItsPrinterSaysSo_data();
+    void shellPrintWithoutItsPrinterSaysSo();
+
+private:
+    QTemporaryDir dir;
+};
+
+namespace {
+
+// The PDF's pages as text, each line with its runs of blanks made one space.
+QList<QStringList> pdfPages(const QString& path) {
+    const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    if (pdftotext.isEmpty()) {
+        qWarning("pdftotext is missing: scripts/bootstrap installs it (poppler-utils)");
+        return {};
+    }
+    QProcess process;
+    process.start(pdftotext, {QStringLiteral("-layout"), path, QStringLiteral("-")});
+    if (!process.waitForFinished(30000) || process.exitCode() != 0)
+        return {};
+    QList<QStringList> pages;
+    for (const QString& page : QString::fromUtf8(process.readAllStandardOutput()).split(u'\f')) {
+        QStringList lines;
+        for (QString line : page.split(u'\n')) {
+            line = line.simplified();
+            if (!line.isEmpty())
+                lines.append(line);
+        }
+        if (!lines.isEmpty())
+            pages.append(lines);
+    }
+    return pages;
+}
+
+RadioImage documentWith(const std::map<int, ChannelSheet::Row>& channels) {
+    RadioImage image;
+    resetImage(image);
+    ChannelSheet sheet = decodeChannels(image);
+    for (const auto& [channel, row] : channels)
+        sheet.rows.at(channel) = row;
+    encodeChannels(sheet, image);
+    return image;
+}
+
+} // namespace
+
+void ReportTest::pdfHoldsTheReportAsText() {
+    const RadioImage image = documentWith({
+        {1, {"", "446.00625", "446.10625", "67.0", "D023N", "Yes", "High", "Carrier", "ABCDEF"}},
+        {199, {"", "145.50000", "145.50000", "OFF", "OFF", "No", "Low", "No", "LAST"}},
+    });
+    const QString path = dir.filePath(QStringLiteral("report.pdf"));
+    QVERIFY(writeReportPdf(image, path).ok);
+
+    const QList<QStringList> pages = pdfPages(path);
+    QCOMPARE(pages.size(), 6);
+    const QStringList firstPage{"The Radio Settings",
+                                "Function Setting:",
+                                "W/N: Wide Vox Gain Level: Off",
+                                "Squelch Level: 5 Channel Name: Off",
+                                "Battery Save: On Beep: On",
+                                "Scrambler Activation: On Addible Menu: On",
+                                "Power: On",
+                                "Channel Setting:",
+                                "CH Rx(MHz) Tx(MHz) Rx Tone Tx Tone Scan Tx Power Busy Lock Name",
+                                "1 446.00625 446.10625 67.0 D023N Yes High Carrier ABCDEF",
+                                "2"};
+    QCOMPARE(pages[0].mid(0, firstPage.size()), firstPage);
+    QCOMPARE(pages[0].last(), "27");
+    QCOMPARE(pages[5].first(), "The Sixth Page");
+    QCOMPARE(pages[5].last(), "199 145.50000 145.50000 OFF OFF No Low No LAST");
+}
+
+void ReportTest::unsavedTableEditsArePrinted() {
+    RadioImage image;
+    resetImage(image);
+    const ToneTable tones;
+    CZolView view(image, tones);
+    view.OnInitialUpdate();
+    view.grid()->SetTextMatrix(3, kColReceive, QStringLiteral("440.12500"));
+
+    const QString path = dir.filePath(QStringLiteral("edited.pdf"));
+    QVERIFY(writeReportPdf(image, path, [&view] { view.EncodeImage(); }).ok);
+    const QList<QStringList> pages = pdfPages(path);
+    QVERIFY(!pages.isEmpty());
+    QVERIFY(pages[0].filter(QRegularExpression(QStringLiteral("^3 440\\.12500 "))).size() == 1);
+}
+
+void ReportTest::previewShowsTwoPagesSideBySide() {
+    auto app = apptest::startApp();
+    QVERIFY(app);
+    QList<int> shown;
+    apptest::inspectNextModal([&shown](QWidget* modal) {
+        auto* preview = qobject_cast<ReportPreview*>(modal);
+        QVERIFY(preview);
+        auto* pages = preview->findChild<PreviewPages*>();
+        QVERIFY(QTest::qWaitForWindowExposed(preview));
+        QCOMPARE(pages->sheetRect(0).top(), pages->sheetRect(1).top());
+        QVERIFY(pages->sheetRect(0).right() < pages->sheetRect(1).left());
+        shown.append(preview->firstPage());
+        while (preview->nextButton()->isEnabled()) {
+            QTest::mouseClick(preview->nextButton(), Qt::LeftButton);
+            shown.append(preview->firstPage());
+        }
+        QTest::mouseClick(preview->prevButton(), Qt::LeftButton);
+        shown.append(preview->firstPage());
+    });
+    app->mainFrame()->command(kCmdFilePrintPreview)->trigger();
+    QCOMPARE(shown, QList<int>({1, 3, 5, 3}));
+}
+
+void ReportTest::printDialogOffersPagesOneToSix() {
+    auto app = apptest::startApp();
+    QVERIFY(app);
+    bool seen = false;
+    apptest::inspectNextModal([&seen](QWidget* modal) {
+        auto* dialog = qobject_cast<QPrintDialog*>(modal);
+        QVERIFY(dialog);
+        QCOMPARE(dialog->minPage(), 1);
+        QCOMPARE(dialog->maxPage(), 6);
+        seen = true;
+    });
+    QTest::keyClick(app->mainFrame(), Qt::Key_P, Qt::ControlModifier);
+    QVERIFY(seen);
+}
+
+void ReportTest::shellPrintWithoutItsPrinterSaysSo_data() {
+    QTest::addColumn<QStringList>("switches");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("/pt, a printer that is not there")
+        << QStringList{"/pt", "No Such Printer", "driver", "port"}
+        << "The printer \"No Such Printer\" cannot be found.";
+    QTest::newRow("/p, no printer installed")
+        << QStringList{"/p"}
+        << "No printer is installed. Choose Print... in the File menu to print the report to "
+           "a PDF file.";
+}
+
+void ReportTest::shellPrintWithoutItsPrinterSaysSo() {
+    QFETCH(QStringList, switches);
+    QFETCH(QString, message);
+    if (switches.first() == "/p" && !QPrinterInfo::defaultPrinterName().isEmpty())
+        QSKIP("this machine has a printer: the test would print on it");
+    RadioImage image;
+    resetImage(image);
+    const QString file = dir.filePath(QStringLiteral("print.sin"));
+    QVERIFY(saveChannelFile(file.toStdString(), image).ok);
+
+    ui::MessageRecorder messages;
+    CZolApp app;
+    QStringList arguments = switches;
+    arguments.insert(1, file);
+    QVERIFY(!app.InitInstance(arguments));
+    QCOMPARE(app.exitCode(), 1);
+    QCOMPARE(messages.texts(), QStringList{message});
+    QVERIFY(!app.mainFrame()->isVisible());
+}
+
+int main(int argc, char* argv[]) {
+    const IsolatedSettings settings;
+    QApplication app(argc, argv);
+    ReportTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "ReportTest.moc"
