@@ -4,18 +4,9 @@
 
 using namespace quorl;
 
-namespace {
-
-RadioImage factoryImage() {
-    RadioImage image;
-    resetImage(image);
-    return image;
-}
-
-} // namespace
-
 TEST(OptionFunctionSettings, FactoryImageShowsAndStoresBackUnchanged) {
-    const RadioImage factory = factoryImage();
+    RadioImage factory;
+    resetImage(factory);
     const OptionFunctionState state = decodeOptionFunction(factory);
     EXPECT_EQ(state, (OptionFunctionState{.gains = {0, 0, 7, 7},
                                           .compandor = false,
@@ -27,59 +18,46 @@ TEST(OptionFunctionSettings, FactoryImageShowsAndStoresBackUnchanged) {
     EXPECT_EQ(image, factory);
 }
 
-TEST(OptionFunctionSettings, ErasedBytesShowFiveDigitsAndStoreBackUnchanged) {
-    RadioImage image;
-    image.fill(0xFF);
-    const OptionFunctionState state = decodeOptionFunction(image);
-    EXPECT_EQ(state.scramblerText, "23999");
-    EXPECT_EQ(state.toneLevelText, "65535");
-    encodeOptionFunction(state, image);
-    // The gains keep their lowest three bits.
-    EXPECT_EQ(std::vector(image.begin() + 0x1830, image.begin() + 0x1839),
-              (std::vector<std::uint8_t>{0x07, 0x07, 0x07, 0x07, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}));
-}
-
-TEST(OptionFunctionSettings, TextsAreStoredHighByteFirst) {
+// The bytes 0x1830 to 0x1838 as shown and as stored back, or as stored from edited texts.
+TEST(OptionFunctionSettings, NumbersAreStoredHighByteFirst) {
+    using Bytes = std::array<std::uint8_t, 9>;
     const struct {
-        std::string scrambler, toneLevel;
-        std::array<std::uint8_t, 2> scramblerBytes, toneLevelBytes;
+        Bytes bytes;
+        const char *scrambler, *toneLevel; // edited texts, or null to keep the shown ones
+        Bytes stored;
     } cases[] = {
-        {"3000", "100", {0x20, 0x00}, {0x00, 0x64}}, {"4000", "4000", {0x2A, 0xAB}, {0x0F, 0xA0}},
-        {"", "", {0x00, 0x00}, {0x00, 0x00}},        {"99999", "70000", {0xFF, 0xFF}, {0xFF, 0xFF}},
-        {"-5", "-5", {0x00, 0x00}, {0x00, 0x00}},
+        {{0xFF, 0x0F, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF},
+         nullptr,
+         nullptr, // 23999 and 65535: five digits
+         {0x07, 0x07, 0x07, 0x07, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}},
+        {{0, 0, 7, 7, 0x23, 0x34, 0x02, 0, 0}, nullptr, nullptr, {0, 0, 7, 7, 0x23, 0x33, 2, 0, 0}},
+        {{}, "3000", "100", {0, 0, 0, 0, 0x20, 0x00, 0, 0x00, 0x64}},
+        {{}, "4000", "4000", {0, 0, 0, 0, 0x2A, 0xAB, 0, 0x0F, 0xA0}},
+        {{}, "", "-5", {0, 0, 0, 0, 0x00, 0x00, 0, 0x00, 0x00}},
+        {{}, "99999", "70000", {0, 0, 0, 0, 0xFF, 0xFF, 0, 0xFF, 0xFF}},
     };
     for (const auto& c : cases) {
-        RadioImage image = factoryImage();
+        RadioImage image{};
+        std::copy(c.bytes.begin(), c.bytes.end(), image.begin() + 0x1830);
         OptionFunctionState state = decodeOptionFunction(image);
-        state.scramblerText = c.scrambler;
-        state.toneLevelText = c.toneLevel;
+        if (c.scrambler) {
+            state.scramblerText = c.scrambler;
+            state.toneLevelText = c.toneLevel;
+        }
         encodeOptionFunction(state, image);
-        EXPECT_EQ((std::array{image[0x1834], image[0x1835]}), c.scramblerBytes) << c.scrambler;
-        EXPECT_EQ((std::array{image[0x1837], image[0x1838]}), c.toneLevelBytes) << c.toneLevel;
+        Bytes stored;
+        std::copy_n(image.begin() + 0x1830, stored.size(), stored.begin());
+        EXPECT_EQ(stored, c.stored) << state.scramblerText;
     }
-}
-
-TEST(OptionFunctionSettings, ChecksChangeOnlyTheirBits) {
-    RadioImage image = factoryImage();
-    image[0x1836] = 0xA6;
-    OptionFunctionState state = decodeOptionFunction(image);
-    state.compandor = true;
-    state.preDeEmphasis = false;
-    state.gains = {3, -1, 5, 0};
-    encodeOptionFunction(state, image);
-    EXPECT_EQ(image[0x1836], 0xA5);
-    EXPECT_EQ(std::vector(image.begin() + 0x1830, image.begin() + 0x1834),
-              (std::vector<std::uint8_t>{0x03, 0x00, 0x05, 0x00}));
 }
 
 TEST(OptionFunctionSettings, RangesReadTheTextsWholeNumber) {
     const struct {
         const char* text;
         bool scrambler, toneLevel;
-    } cases[] = {
-        {"3000", true, true}, {"4000", true, true}, {"2999", false, true}, {"4001", false, false},
-        {"100", false, true}, {"99", false, false}, {"", false, false},    {"23999", false, false},
-    };
+    } cases[] = {{"3000", true, true},   {"4000", true, true}, {"2999", false, true},
+                 {"4001", false, false}, {"100", false, true}, {"99", false, false},
+                 {"", false, false}};
     for (const auto& c : cases) {
         EXPECT_EQ(inRange(kScramblerRange, c.text), c.scrambler) << c.text;
         EXPECT_EQ(inRange(kToneLevelRange, c.text), c.toneLevel) << c.text;
