@@ -6,9 +6,13 @@
 #include "CommandLine.h"
 #include "CommandTable.h"
 #include "DeferredIconStyle.h"
+#include "EmergencyDialog.h"
 #include "FileDialogs.h"
 #include "Icons.h"
 #include "MessageBox.h"
+#include "OptionFunctionDialog.h"
+#include "PttIdDialog.h"
+#include "TotDialog.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -86,6 +90,22 @@ void CZolApp::routeCommands() {
     frame.setHandler(kCmdReadFromRadio, [this] { view_->OnReadFromRadio(); });
     frame.setHandler(kCmdWriteToRadio, [this] { view_->OnWriteToRadio(); });
     frame.setHandler(kCmdEditData, [this] { view_->OnEditData(); });
+    frame.setHandler(kCmdTot, [this] {
+        TotDialog dialog(document_.image(), frame_.get());
+        dialog.exec();
+    });
+    frame.setHandler(kCmdPttId, [this] {
+        PttIdDialog dialog(document_.image(), frame_.get());
+        dialog.exec();
+    });
+    frame.setHandler(kCmdEmergencyCall, [this] {
+        EmergencyDialog dialog(document_.image(), frame_.get());
+        dialog.exec();
+    });
+    frame.setHandler(kCmdOptionFunction, [this] {
+        OptionFunctionDialog dialog(document_.image(), view_);
+        dialog.exec();
+    });
     for (const PortCommand& port : kPortCommands) {
         const QString name =
             QString::fromLatin1(port.portName.data(), static_cast<qsizetype>(port.portName.size()));

@@ -76,3 +76,14 @@ private slots:
     void closingTheWindowEndsTheTransferFirst();
     void newDuringATransferWaitsForThePort();
 };
+
+class DialogCommandsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void choicesReachAFileAndTheRadio();
+
+private:
+    QTemporaryDir dir;
+};
