@@ -4,20 +4,6 @@
 
 using namespace quorl;
 
-TEST(OptionFunctionSettings, FactoryImageShowsAndStoresBackUnchanged) {
-    RadioImage factory;
-    resetImage(factory);
-    const OptionFunctionState state = decodeOptionFunction(factory);
-    EXPECT_EQ(state, (OptionFunctionState{.gains = {0, 0, 7, 7},
-                                          .compandor = false,
-                                          .preDeEmphasis = true,
-                                          .scramblerText = "3300",
-                                          .toneLevelText = "650"}));
-    RadioImage image = factory;
-    encodeOptionFunction(state, image);
-    EXPECT_EQ(image, factory);
-}
-
 // The bytes 0x1830 to 0x1838 as shown and as stored back, or as stored from edited texts.
 TEST(OptionFunctionSettings, NumbersAreStoredHighByteFirst) {
     using Bytes = std::array<std::uint8_t, 9>;
@@ -48,18 +34,5 @@ TEST(OptionFunctionSettings, NumbersAreStoredHighByteFirst) {
         Bytes stored;
         std::copy_n(image.begin() + 0x1830, stored.size(), stored.begin());
         EXPECT_EQ(stored, c.stored) << state.scramblerText;
-    }
-}
-
-TEST(OptionFunctionSettings, RangesReadTheTextsWholeNumber) {
-    const struct {
-        const char* text;
-        bool scrambler, toneLevel;
-    } cases[] = {{"3000", true, true},   {"4000", true, true}, {"2999", false, true},
-                 {"4001", false, false}, {"100", false, true}, {"99", false, false},
-                 {"", false, false}};
-    for (const auto& c : cases) {
-        EXPECT_EQ(inRange(kScramblerRange, c.text), c.scrambler) << c.text;
-        EXPECT_EQ(inRange(kToneLevelRange, c.text), c.toneLevel) << c.text;
     }
 }
