@@ -23,7 +23,7 @@ protected:
     RadioOptionDialog(const QString& caption, int width, int height, QWidget* parent);
 
     const ui::DialogUnits& units() const { return units_; }
-    // Call once the dialog's own controls are made, so that OK and Cancel come last.
+    // Call after the visible controls, so that OK and Cancel follow them in the tab order.
     void addButtons(const QRect& ok, const QRect& cancel);
     virtual void save() = 0;
 
