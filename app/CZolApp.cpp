@@ -7,12 +7,16 @@
 #include "CommandLine.h"
 #include "CommandTable.h"
 #include "DeferredIconStyle.h"
+#include "EmergencyDialog.h"
 #include "FileDialogs.h"
 #include "Icons.h"
 #include "MessageBox.h"
+#include "OptionFunctionDialog.h"
+#include "PttIdDialog.h"
 #include "ReportPrinting.h"
 #include "SettingsPanel.h"
 #include "TestModeDialog.h"
+#include "TotDialog.h"
 #include "TransferController.h"
 
 #include <QCoreApplication>
@@ -104,6 +108,22 @@ void CZolApp::routeCommands() {
         const SettingsPanel& panel = *view_->settingsPanel();
         TestModeDialog dialog(view_->portName(), panel.typeIndex(), panel.fieldIndex(), tones_,
                               frame_.get());
+        dialog.exec();
+    });
+    frame.setHandler(kCmdTot, [this] {
+        TotDialog dialog(document_.image(), frame_.get());
+        dialog.exec();
+    });
+    frame.setHandler(kCmdPttId, [this] {
+        PttIdDialog dialog(document_.image(), frame_.get());
+        dialog.exec();
+    });
+    frame.setHandler(kCmdEmergencyCall, [this] {
+        EmergencyDialog dialog(document_.image(), frame_.get());
+        dialog.exec();
+    });
+    frame.setHandler(kCmdOptionFunction, [this] {
+        OptionFunctionDialog dialog(document_.image(), view_);
         dialog.exec();
     });
     for (const PortCommand& port : kPortCommands) {

@@ -53,6 +53,7 @@ constexpr std::uint8_t kBatterySaveBit = 1u << 3;
 
 constexpr std::size_t kSquelchLevel = 0x1812;
 constexpr std::size_t kTimeOutTime = 0x1813;
+constexpr std::uint8_t kTimeOutTimeMask = 0x1F;
 constexpr std::size_t kVoxGainLevel = 0x1814;
 constexpr std::size_t kResetOnly1815 = 0x1815;
 constexpr std::size_t kZeroedOnEncode = 0x1816;
@@ -67,8 +68,11 @@ constexpr std::size_t kResetOnly1820 = 0x1820;
 constexpr std::size_t kEmergencyTransmitTime = 0x1828;
 constexpr std::size_t kEmergencyReceiveTime = 0x1829;
 constexpr std::size_t kTotPreAlert = 0x182A;
+constexpr std::uint8_t kTotPreAlertMask = 0x0F;
 constexpr std::size_t kTotRekeyTimes = 0x182B;
+constexpr std::uint8_t kTotRekeyTimesMask = 0x3F;
 constexpr std::size_t kTotResetTimes = 0x182C;
+constexpr std::uint8_t kTotResetTimesMask = 0x0F;
 
 constexpr std::size_t kMenuFlags = 0x182D;
 constexpr std::uint8_t kDisableMenuOffBit = 1u << 0; // 0 = ticked

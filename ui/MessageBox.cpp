@@ -36,14 +36,14 @@ MessageHook setMessageHook(MessageHook hook) {
     return previous;
 }
 
-MessageAnswer messageBox(const QString& text, MessageButtons buttons) {
+MessageAnswer messageBox(const QString& text, MessageButtons buttons, MessageIcon icon) {
     if (currentHook())
         return currentHook()(text, buttons);
 
-    // An OK box carries the exclamation mark; a Retry/Cancel box carries no icon.
     const bool retryCancel = buttons == MessageButtons::RetryCancel;
-    QMessageBox box(retryCancel ? QMessageBox::NoIcon : QMessageBox::Warning, kApplicationTitle,
-                    text, retryCancel ? QMessageBox::Retry | QMessageBox::Cancel : QMessageBox::Ok,
+    const bool warning = !retryCancel && icon == MessageIcon::Standard;
+    QMessageBox box(warning ? QMessageBox::Warning : QMessageBox::NoIcon, kApplicationTitle, text,
+                    retryCancel ? QMessageBox::Retry | QMessageBox::Cancel : QMessageBox::Ok,
                     QApplication::activeWindow());
     box.setDefaultButton(retryCancel ? QMessageBox::Retry : QMessageBox::Ok);
     box.setEscapeButton(retryCancel ? QMessageBox::Cancel : QMessageBox::Ok);

@@ -19,9 +19,14 @@ inline const QString kApplicationTitle = QStringLiteral("QUORL  Programming Soft
 using quorl::MessageAnswer;
 using quorl::MessageButtons;
 
+// An OK box normally carries the exclamation mark and a Retry/Cancel box no icon; a plain box
+// carries none.
+enum class MessageIcon { Standard, None };
+
 // Shows a modal box over the active window and returns the button the user pressed.
 // Escape or the close box answer Cancel on a Retry/Cancel box and OK on an OK box.
-MessageAnswer messageBox(const QString& text, MessageButtons buttons = MessageButtons::Ok);
+MessageAnswer messageBox(const QString& text, MessageButtons buttons = MessageButtons::Ok,
+                         MessageIcon icon = MessageIcon::Standard);
 
 // While a hook is set, messageBox() calls it instead of showing a window.
 using MessageHook = std::function<MessageAnswer(const QString& text, MessageButtons buttons)>;

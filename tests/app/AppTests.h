@@ -82,3 +82,14 @@ private slots:
     void saveDuringAReadWritesTheOldDocument();
     void newDuringATransferWaitsForThePort();
 };
+
+class DialogCommandsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void choicesReachAFileAndTheRadio();
+
+private:
+    QTemporaryDir dir;
+};

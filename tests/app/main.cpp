@@ -20,5 +20,7 @@ int main(int argc, char* argv[]) {
     failures += QTest::qExec(&files, argc, argv);
     TransferCommandsTest transfers;
     failures += QTest::qExec(&transfers, argc, argv);
+    DialogCommandsTest dialogs;
+    failures += QTest::qExec(&dialogs, argc, argv);
     return failures;
 }

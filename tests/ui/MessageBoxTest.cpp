@@ -84,7 +84,7 @@ void MessageBoxTest::realBoxCarriesTitleAndButtons() {
     std::sort(shown.begin(), shown.end());
     QCOMPARE(seen.buttons, shown);
     // The whole title fits in the title bar beside its icon and close button.
-    const int titleWidth = QApplication::fontMetrics().horizontalAdvance(seen.title);
+    const int titleWidth = QFontMetrics(QApplication::font()).horizontalAdvance(seen.title);
     QVERIFY2(seen.width >= titleWidth + 64, qPrintable(QString::number(seen.width)));
 }
 

@@ -1,0 +1,37 @@
+#include "RadioOptionDialog.h"
+
+#include "DialogControls.h"
+#include "DialogUnits.h"
+
+#include <QPushButton>
+
+namespace quorl {
+
+namespace {
+
+QFont dialogFont() {
+    return ui::formFont(10);
+}
+
+} // namespace
+
+RadioOptionDialog::RadioOptionDialog(const QString& caption, int width, int height, QWidget* parent)
+    : QDialog(parent), units_(dialogFont(), this) {
+    setWindowTitle(caption);
+    setFont(dialogFont());
+    setFixedSize(units_.size(width, height));
+}
+
+void RadioOptionDialog::addButtons(const QRect& ok, const QRect& cancel) {
+    QPushButton* okButton = ui::addPushButton(this, units_, kIdOk, QStringLiteral("OK"), ok);
+    okButton->setDefault(true);
+    connect(okButton, &QPushButton::clicked, this, [this] {
+        save();
+        accept();
+    });
+    QPushButton* cancelButton =
+        ui::addPushButton(this, units_, kIdCancel, QStringLiteral("Cancel"), cancel);
+    connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+} // namespace quorl
