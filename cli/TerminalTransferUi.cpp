@@ -10,6 +10,7 @@ namespace {
 
 constexpr int kBarWidth = 30;
 constexpr int kRedrawMs = 200; // a bar redrawn more often only flickers
+constexpr int kBlocksBeforeEstimate = 10;
 
 QString minutesAndSeconds(qint64 ms) {
     const qint64 seconds = (ms + 999) / 1000;
@@ -67,8 +68,11 @@ void TerminalTransferUi::drawBar() {
                        .arg(done_)
                        .arg(blocks_)
                        .arg(done_ * 100 / blocks_);
-    const qint64 left = sinceFirstBlock_.elapsed() * (blocks_ - done_) / done_;
-    line += QStringLiteral(" %1 left").arg(minutesAndSeconds(left));
+    // A few blocks first, or the first block's speed would promise a time.
+    if (done_ >= kBlocksBeforeEstimate) {
+        const qint64 left = sinceFirstBlock_.elapsed() * (blocks_ - done_) / done_;
+        line += QStringLiteral(" %1 left").arg(minutesAndSeconds(left));
+    }
     show(line);
 }
 

@@ -104,8 +104,12 @@ TEST_F(CliRadio, CtrlCDuringAReadLeavesNoFileAndAFreePort) {
     startRadio();
     QProcess& running = cli.start({"read", "--port", "COM2", path("read.sin")});
     // Progress lines come every tenth of the way when standard error is not a terminal.
-    while (!running.readAllStandardError().contains("blocks (10%)"))
+    running.setReadChannel(QProcess::StandardError);
+    QByteArray progress;
+    while (!progress.contains("blocks (10%)")) {
         ASSERT_TRUE(running.waitForReadyRead(30000));
+        progress += running.readAllStandardError();
+    }
     ::kill(static_cast<pid_t>(running.processId()), SIGINT);
     const CliOutput read = cli.finish();
 
