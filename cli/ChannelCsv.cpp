@@ -53,19 +53,37 @@ public:
              std::vector<CsvCellError>& errors)
         : tones_(tones), band_(band), settings_(settings), errors_(errors) {}
 
-    // Cells that could not be read as text are left out: they have been reported already.
-    void check(int line, const std::array<std::string, kChannelColumns>& cells,
+    // Cells that could not be read as text are left out: they have been reported already. A
+    // channel 0 is one whose number was wrong.
+    void check(int line, int channel, const std::array<std::string, kChannelColumns>& cells,
                const std::array<bool, kChannelColumns>& readable, const ChannelSheet::Row* current,
                ChannelSheet::Row& row) {
         line_ = line;
         current_ = current;
         const bool hasFrequency = !cells[kColReceive].empty() || !cells[kColTransmit].empty();
+        if (hasFrequency && channel > 0 &&
+            std::all_of(cells.begin() + kColRxTone, cells.end(),
+                        [](const std::string& cell) { return cell.empty(); })) {
+            typedIntoEmptyRow(channel, cells, readable, row);
+            return;
+        }
         for (int c = kColReceive; c < kChannelColumns; ++c)
             if (readable[c])
                 row[c] = cell(c, cells[c], hasFrequency);
     }
 
 private:
+    // Frequencies alone: the row the window makes of them typed into an empty row, Receive
+    // first, with the defaults of a new channel (and Transmit as Receive when it is empty).
+    void typedIntoEmptyRow(int channel, const std::array<std::string, kChannelColumns>& cells,
+                           const std::array<bool, kChannelColumns>& readable,
+                           ChannelSheet::Row& row) {
+        for (const int c : {kColReceive, kColTransmit})
+            if (const std::string text = readable[c] ? frequency(c, cells[c]) : std::string();
+                !text.empty())
+                commitFrequency(row, channel, c, text, EraseCheck::FrequenciesAndTones);
+    }
+
     std::string cell(int column, const std::string& text, bool hasFrequency) {
         switch (column) {
         case kColReceive:
@@ -238,8 +256,8 @@ std::vector<CsvCellError> importChannelCsv(std::string_view text, const ToneTabl
         }
         ChannelSheet::Row scratch;
         ChannelSheet::Row& row = channel ? sheet.rows[*channel] : scratch;
-        rowCheck.check(record.line, cells, readable, channel ? &current.rows[*channel] : nullptr,
-                       row);
+        rowCheck.check(record.line, channel.value_or(0), cells, readable,
+                       channel ? &current.rows[*channel] : nullptr, row);
     }
     if (csv.errorLine != 0)
         errors.push_back({csv.errorLine, 0, csv.error});

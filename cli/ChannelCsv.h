@@ -26,7 +26,8 @@ struct CsvCellError {
 // checks what is typed into a cell: frequencies against the image's model and band and the
 // step, tones against the tone list, the flag words, names of at most 6 characters. A cell
 // that holds what the window shows for the image now is taken as it is, so that an exported
-// table comes back unchanged. Channels without a row are emptied. The image is stored as a
+// table comes back unchanged. A row with frequencies alone becomes what typing them into an
+// empty row of the window makes. Channels without a row are emptied. The image is stored as a
 // Save stores it, settings included; on any error it is left alone and every bad cell is
 // returned.
 std::vector<CsvCellError> importChannelCsv(std::string_view text, const ToneTable& tones,

@@ -68,8 +68,10 @@ int runImport(const QString& usage, const QStringList& arguments) {
             "emptied). Every cell is checked the way the window checks what is typed: "
             "frequencies in the band of the file's Type and Field and on a 6.25 kHz or 5 kHz "
             "step, tones from the tone list, Scan, Tx Power and BusyLock words (any case), names "
-            "of at most 6 characters, and only on channels with a frequency. A cell holding "
-            "what the window shows for FILE.sin now is taken as it is. Every bad cell is "
+            "of at most 6 characters, and only on channels with a frequency. A row with "
+            "frequencies alone gets what the window gives a new channel (OFF, Yes, High, No, "
+            "CH:nnn; Transmit as Receive). A cell holding what the window shows for FILE.sin now "
+            "is taken as it is. Every bad cell is "
             "reported with its line and column, and then nothing is written. The settings are "
             "kept; FILE.sin is stored as a Save in the window stores it, and is made as by New "
             "when it does not exist."));

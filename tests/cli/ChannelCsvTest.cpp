@@ -49,11 +49,14 @@ TEST(ChannelCsv, TypedRowsBecomeTheWindowsWords) {
     encodeChannels(before, image);
     // As a spreadsheet saves it: a byte order mark first, line ends of LF alone.
     const std::string csv = "\xEF\xBB\xBF" + kHeader.substr(0, kHeader.size() - 2) +
-                            "\n12,446.0125,446.005,d023n,67.0,no,low,qt/dqt,\xC3\x84rger\n";
+                            "\n12,446.0125,446.005,d023n,67.0,no,low,qt/dqt,\xC3\x84rger\n"
+                            "13,446.1,,,,,,,\n"; // as a frequency typed into an empty row
     ASSERT_TRUE(importChannelCsv(csv, ToneTable(), image).empty());
     const ChannelSheet after = decodeChannels(image);
     EXPECT_EQ(after.rows[12], (ChannelSheet::Row{"", "446.01250", "446.00500", "D023N", "67.0",
                                                  "No", "Low", "QT/DQT", "\xC4rger"}));
+    EXPECT_EQ(after.rows[13], (ChannelSheet::Row{"", "446.10000", "446.10000", "OFF", "OFF", "Yes",
+                                                 "High", "No", "CH:013"}));
     EXPECT_EQ(after.rows[5], ChannelSheet::Row{}) << "a channel without a row is emptied";
 }
 
@@ -78,6 +81,7 @@ TEST(ChannelCsv, EveryBadCellIsReportedAndNothingChanges) {
         {"8,446.00625,,OFF,OFF,Yes,,No,", 7, "needs Tx Power: Low, High"},
         {"9,446.00625,,OFF,OFF,Yes,High,QT,", 8, "not one of No, Carrier, QT/DQT"},
         {"10,446.00625,,OFF,OFF,Yes,High,No,TOOLONG", 9, "at most 6"},
+        {"15,446.00625,,OFF,OFF,Yes,High,No,AB\xC3\xBF", 9, "ends a name"},
         {"11,446.00625,,OFF,OFF,Yes,High,No,\xCE\xA9", 9, "no byte stands for"},
         {"12,,,,,,,,PMR", 9, "without a frequency has no name"},
         {"13,446.00625,,OFF", 0, "4 fields"},
