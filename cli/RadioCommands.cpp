@@ -63,9 +63,17 @@ QCommandLineOption portOption() {
             comName(1)};
 }
 
-bool validPort(const QString& port) {
+// The --port of a command: COM1..COM4 or a device path. Empty, after the usage error, for
+// anything else.
+QString chosenPort(CommandParser& command, const QString& name) {
     static const QRegularExpression com(QStringLiteral("^COM[1-4]$"));
-    return com.match(port).hasMatch() || port.startsWith(QLatin1Char('/'));
+    const QString port = command.parser().value(QStringLiteral("port"));
+    if (com.match(port).hasMatch() || port.startsWith(QLatin1Char('/')))
+        return port;
+    fail(QStringLiteral("%1: --port takes COM1 to COM4 or a device path, not \"%2\"")
+             .arg(name, port),
+         kUsage);
+    return {};
 }
 
 // "COM1 (/dev/ttyUSB0)", or the path alone when the port was given as one.
@@ -199,11 +207,9 @@ int runRead(const QString& usage, const QStringList& arguments) {
                           QStringLiteral("The channel data file to write; replaced if it exists."));
     if (const std::optional<int> status = command.parse(arguments))
         return *status;
-    const QString port = command.parser().value(QStringLiteral("port"));
-    if (!validPort(port))
-        return fail(QStringLiteral("read: --port takes COM1 to COM4 or a device path, not \"%1\"")
-                        .arg(port),
-                    kUsage);
+    const QString port = chosenPort(command, QStringLiteral("read"));
+    if (port.isEmpty())
+        return kUsage;
     const QString out = command.positionals().at(0);
     // Better now than after the read.
     const QFileInfo folder(QFileInfo(out).absolutePath());
@@ -243,11 +249,9 @@ int runWrite(const QString& usage, const QStringList& arguments) {
     command.addPositional(QStringLiteral("IN.sin"), QStringLiteral("The channel data file."));
     if (const std::optional<int> status = command.parse(arguments))
         return *status;
-    const QString port = command.parser().value(QStringLiteral("port"));
-    if (!validPort(port))
-        return fail(QStringLiteral("write: --port takes COM1 to COM4 or a device path, not \"%1\"")
-                        .arg(port),
-                    kUsage);
+    const QString port = chosenPort(command, QStringLiteral("write"));
+    if (port.isEmpty())
+        return kUsage;
     const QString in = command.positionals().at(0);
     RadioImage image;
     if (const QString error = loadImageFile(in, image); !error.isEmpty())
@@ -262,13 +266,16 @@ int runWrite(const QString& usage, const QStringList& arguments) {
         TerminalTransferUi ui(title, CloneProtocol::kWriteBlocks, stopRequested);
         const CtrlCStopsTransfer ctrlC;
         const TransferResult written = CloneJob(ui, &serial, &pacer).write(port, image);
-        if (worthABackup(TransferDirection::Write, written))
+        const bool reachedRadio = worthABackup(TransferDirection::Write, written);
+        if (reachedRadio)
             keepCopy(image, TransferDirection::Write);
         if (written.outcome != TransferOutcome::Completed)
             return transferFailed(title, written, serial.errorString(),
-                                  QStringLiteral("%1 of %2 blocks written")
-                                      .arg(written.blocks)
-                                      .arg(CloneProtocol::kWriteBlocks));
+                                  reachedRadio ? QStringLiteral("%1 of %2 blocks written: write "
+                                                                "again before using the radio")
+                                                     .arg(written.blocks)
+                                                     .arg(CloneProtocol::kWriteBlocks)
+                                               : QStringLiteral("nothing written"));
     }
     std::fprintf(stderr, "quorl-cli: %s: wrote %s (%s)\n", qPrintable(title), qPrintable(in),
                  qPrintable(seconds(clock)));

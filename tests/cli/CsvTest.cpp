@@ -36,18 +36,5 @@ TEST(Csv, RecordsKnowTheLineTheyStartOn) {
     EXPECT_EQ(read.records[2].line, 4);
 }
 
-TEST(Csv, BrokenQuotingNamesItsLine) {
-    const struct {
-        const char* text;
-        int line;
-    } cases[] = {{"a\nb,\"open\nstill open", 2}, {"a\n\"closed\"x,b", 2}};
-    for (const auto& c : cases) {
-        const CsvText read = parseCsv(c.text);
-        EXPECT_EQ(read.errorLine, c.line) << c.text;
-        EXPECT_FALSE(read.error.empty());
-        EXPECT_EQ(read.records.size(), 1u);
-    }
-}
-
 } // namespace
 } // namespace quorl
