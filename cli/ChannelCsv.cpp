@@ -174,7 +174,8 @@ private:
             return cell;
         if (cell.size() > kLongestTypedName)
             return bad(kColName, quoted(cell) + " has " + std::to_string(cell.size()) +
-                                     " characters; a name has at most 6");
+                                     " characters; a name has at most " +
+                                     std::to_string(kLongestTypedName));
         if (cell.find(kNameEndZero) != std::string::npos ||
             cell.find(kNameEndErased) != std::string::npos)
             return bad(kColName, quoted(cell) + " holds a character that ends a name in the "
