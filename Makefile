@@ -3,7 +3,7 @@ BUILD ?= build
 JOBS ?= 2
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: all bootstrap configure build test test-fast bench demo run clean
+.PHONY: all bootstrap configure build test test-fast bench demo run package clean
 
 all: build
 
@@ -32,6 +32,10 @@ demo: build
 
 run: build
 	@$(BUILD)/app/quorl
+
+# A Debian package of everything `cmake --install` puts in place, in $(BUILD).
+package: build
+	@cmake --build $(BUILD) --target package
 
 clean:
 	rm -rf $(BUILD)

@@ -5,6 +5,7 @@
 #include "ChannelCodec.h"
 #include "ControlId.h"
 #include "FormIds.h"
+#include "FormTexts.h"
 #include "KeyboardPolicy.h"
 #include "SettingsCodec.h"
 #include "SettingsPanel.h"
@@ -18,15 +19,10 @@
 #include <QWindow>
 
 #include <algorithm>
-#include <array>
 
 namespace quorl {
 
 namespace {
-
-constexpr std::array<const char*, CZolView::kChannelTableCols> kHeadings{
-    "CH",   "Receive(MHz)", "Transmit(MHz)", "Rx Tone", "Tx Tone",
-    "Scan", "Tx Power",     "BusyLock",      "Name"};
 
 QString fromBytes(const std::string& bytes) {
     return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
@@ -66,7 +62,7 @@ void CZolView::OnInitialUpdate() {
     }
     cells_->closeEditors();
     for (int c = 0; c < kChannelTableCols; ++c)
-        grid_->SetTextMatrix(0, c, QString::fromLatin1(kHeadings[c]));
+        grid_->SetTextMatrix(0, c, QString::fromLatin1(kChannelHeadings[c]));
     for (int r = 1; r < kChannelTableRows; ++r)
         grid_->SetTextMatrix(r, 0, QString::number(r));
     DecodeImage();

@@ -1,5 +1,6 @@
 #include "TransferController.h"
 
+#include "Backups.h"
 #include "CMSFlexGrid.h"
 #include "CZolView.h"
 #include "CellEditor.h"
@@ -8,6 +9,7 @@
 #include "KeyboardPolicy.h"
 
 #include <QDialog>
+#include <QLoggingCategory>
 #include <QMetaObject>
 
 #include <utility>
@@ -18,6 +20,16 @@ namespace {
 
 const QString kReadingCaption = QStringLiteral("Reading Data Progress");
 const QString kWritingCaption = QStringLiteral("Writing Data Progress");
+
+Q_LOGGING_CATEGORY(lcBackups, "quorl.backups")
+
+// Nothing in the window's flow waits on the copy; a copy that could not be kept is logged.
+void keepCopy(const RadioImage& image, TransferDirection direction, const TransferResult& result) {
+    if (!worthABackup(direction, result))
+        return;
+    if (const BackupResult backup = keepBackup(image, direction); !backup.ok())
+        qCWarning(lcBackups).noquote() << "No backup kept:" << backup.error;
+}
 
 } // namespace
 
@@ -61,13 +73,14 @@ void TransferController::transfer(TransferDirection direction) {
     CloneJob job(ui, line_, pacer_);
     if (direction == TransferDirection::Write) {
         view_.EncodeImage();
-        job.write(view_.portName(), image_);
+        keepCopy(image_, direction, job.write(view_.portName(), image_));
         return;
     }
     const ReadResult read = job.read(view_.portName());
     if (read.outcome != TransferOutcome::Completed)
         return;
     adoptRead(read.memory, image_);
+    keepCopy(image_, direction, read);
     view_.DecodeImage();
 }
 

@@ -3,7 +3,8 @@
 // Reading and writing the radio from the window. Read From Radio and Write To Radio open the
 // progress dialog over the table; its Start runs the transfer, which keeps the thread until it
 // ends. A write sends the table and panel as the image holds them once encoded; a read replaces
-// the document's image only when it is complete, and the form then shows it.
+// the document's image only when it is complete, and the form then shows it. A complete read
+// and a write that reached the radio each leave a copy among the backups (Backups.h).
 //
 // While a transfer runs, every command that reads or replaces the document or the window waits
 // at one gate: runWhenIdle() cancels the transfer and runs the command once the port is closed.

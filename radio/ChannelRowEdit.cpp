@@ -13,12 +13,6 @@ char lowerAscii(char c) {
     return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
-bool equalIgnoringCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return lowerAscii(x) == lowerAscii(y);
-           });
-}
-
 bool allEmpty(const ChannelRow& row, int first, int last) {
     for (int column = first; column <= last; ++column)
         if (!row[column].empty())
@@ -27,6 +21,12 @@ bool allEmpty(const ChannelRow& row, int first, int last) {
 }
 
 } // namespace
+
+bool equalIgnoringCase(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return lowerAscii(x) == lowerAscii(y);
+           });
+}
 
 std::string defaultChannelName(int channel) {
     char name[16];
@@ -64,11 +64,15 @@ void commitFrequency(ChannelRow& row, int channel, int column, const std::string
             row[c].clear();
 }
 
-std::string resolveToneText(const ToneTable& tones, std::string_view typed) {
+std::optional<std::string> findToneEntry(const ToneTable& tones, std::string_view typed) {
     for (const std::string& entry : tones.entries())
         if (equalIgnoringCase(entry, typed))
             return entry;
-    return tones.at(0);
+    return std::nullopt;
+}
+
+std::string resolveToneText(const ToneTable& tones, std::string_view typed) {
+    return findToneEntry(tones, typed).value_or(tones.at(0));
 }
 
 std::size_t matchListEntry(const std::vector<std::string>& entries, std::string_view text) {

@@ -8,6 +8,7 @@
 #include "ToneTable.h"
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -31,6 +32,12 @@ enum class EraseCheck {
 // Writes a checked frequency text (empty for an erase or a refused entry) into column 1 or 2.
 void commitFrequency(ChannelRow& row, int channel, int column, const std::string& text,
                      EraseCheck eraseCheck);
+
+// ASCII letters compared without their case; every other byte as it is.
+bool equalIgnoringCase(std::string_view a, std::string_view b);
+
+// The tone table entry equal to a typed text ignoring case, as the table spells it.
+std::optional<std::string> findToneEntry(const ToneTable& tones, std::string_view typed);
 
 // The tone a typed text stands for: the table entry equal to it ignoring case, else "OFF".
 std::string resolveToneText(const ToneTable& tones, std::string_view typed);

@@ -20,6 +20,11 @@ inline constexpr std::array kTxPowerEntries{kTxPowerLow, kTxPowerHigh};
 inline constexpr std::array kScanEntries{kScanYes, kScanNo};
 inline constexpr std::array kBusyLockEntries{kBusyLockNo, kBusyLockCarrier, kBusyLockQtDqt};
 
+// The channel table's headings, column 0 (the channel number) to column 8.
+inline constexpr std::array<std::string_view, 9> kChannelHeadings{
+    "CH",   "Receive(MHz)", "Transmit(MHz)", "Rx Tone", "Tx Tone",
+    "Scan", "Tx Power",     "BusyLock",      "Name"};
+
 // "Times New Roman"; where it is missing, fontconfig gives its metric twin, Liberation Serif.
 inline constexpr std::string_view kFormFontName = "Times New Roman";
 

@@ -8,13 +8,14 @@ namespace quorl {
 
 namespace {
 
-constexpr std::array<std::pair<std::string_view, SimFaultKind>, 9> kNames{{
+constexpr std::array<std::pair<std::string_view, SimFaultKind>, 10> kNames{{
     {"silent", SimFaultKind::Silent},
     {"wrong-ack", SimFaultKind::WrongHandshakeByte},
     {"no-go-ahead", SimFaultKind::NoGoAheadAnswer},
     {"short", SimFaultKind::ShortReadReply},
     {"no-block-ack", SimFaultKind::MissingBlockAck},
     {"no-write-ack", SimFaultKind::MissingWriteAck},
+    {"drop-write", SimFaultKind::DroppedWrite},
     {"hang-up", SimFaultKind::HangUp},
     {"no-command-ack", SimFaultKind::NoCommandAck},
     {"no-frequency-ack", SimFaultKind::NoFrequencyAck},
@@ -70,7 +71,8 @@ std::optional<SimFault> parseSimFault(std::string_view text) {
 
 std::string simFaultSyntax() {
     return "silent[@B] | wrong-ack | no-go-ahead | short:N[@B] | no-block-ack[@B] | "
-           "no-write-ack[@B] | hang-up[@B] | no-command-ack | no-frequency-ack   (B: block "
+           "no-write-ack[@B] | drop-write[@B] | hang-up[@B] | no-command-ack | "
+           "no-frequency-ack   (B: block "
            "number = address / 8; N: 0..11 bytes)";
 }
 

@@ -15,6 +15,7 @@ enum class SimFaultKind {
     ShortReadReply,     // a read reply of replyLength bytes instead of 12
     MissingBlockAck,    // no 0x06 after the program acknowledges a read block
     MissingWriteAck,    // no 0x06 after a write block
+    DroppedWrite,       // acknowledges a write block but keeps what it held
     HangUp,             // the line goes away
     NoCommandAck,       // test mode: takes the parameter command, then stays silent
     NoFrequencyAck,     // test mode: takes the frequency frame, then stays silent
@@ -36,8 +37,9 @@ struct SimFault {
     bool strikes(int atBlock) const { return !block || *block == atBlock; }
 };
 
-// "silent", "wrong-ack", "no-go-ahead", "short:N", "no-block-ack", "no-write-ack", "hang-up",
-// "no-command-ack", "no-frequency-ack"; the block faults optionally followed by "@BLOCK"
+// "silent", "wrong-ack", "no-go-ahead", "short:N", "no-block-ack", "no-write-ack",
+// "drop-write", "hang-up", "no-command-ack", "no-frequency-ack"; the block faults optionally
+// followed by "@BLOCK"
 // ("short:9@5").
 std::optional<SimFault> parseSimFault(std::string_view text);
 

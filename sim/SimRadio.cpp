@@ -106,8 +106,9 @@ std::vector<std::uint8_t> SimRadio::step(std::uint8_t byte) {
         if (frame_.size() < kHeaderLength + kBlockSize)
             return {};
         const std::size_t address = (std::size_t{frame_[0]} << 8) | frame_[1];
-        for (std::size_t i = 0; i < kBlockSize; ++i)
-            memory_[memoryIndex(address + i)] = frame_[kHeaderLength + i];
+        if (!faulty(SimFaultKind::DroppedWrite, currentBlock()))
+            for (std::size_t i = 0; i < kBlockSize; ++i)
+                memory_[memoryIndex(address + i)] = frame_[kHeaderLength + i];
         state_ = State::Command;
         if (faulty(SimFaultKind::MissingWriteAck, currentBlock()))
             return {};

@@ -1,5 +1,6 @@
 #include "AppTests.h"
 
+#include "IsolatedBackups.h"
 #include "IsolatedSettings.h"
 
 #include <QApplication>
@@ -7,6 +8,7 @@
 
 int main(int argc, char* argv[]) {
     const IsolatedSettings settings;
+    const IsolatedBackups backups;
     QApplication app(argc, argv);
 
     int failures = 0;

@@ -7,6 +7,7 @@
 
 #include "CZolView.h"
 #include "ChannelCodec.h"
+#include "IsolatedBackups.h"
 #include "MessageBox.h"
 #include "RadioImage.h"
 #include "RadioSimProcess.h"
@@ -96,6 +97,7 @@ public:
     static QStringList channelTexts(const quorl::ChannelSheet& sheet, int row);
     QStringList messageTexts() const;
 
+    IsolatedBackups backups;
     quorl::ToneTable tones;
     quorl::RadioImage image{};
     QMainWindow frame;

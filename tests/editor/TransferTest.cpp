@@ -6,6 +6,7 @@
 #include "RandomImage.h"
 #include "TransferFixture.h"
 
+#include "Backups.h"
 #include "ByteLink.h"
 #include "CMSFlexGrid.h"
 #include "CellEditor.h"
@@ -182,6 +183,28 @@ private slots:
         QCOMPARE(f->tableTexts(), table);
     }
 
+    // A copy of what came from the radio, then of what went to it; nothing asks about them.
+    void readAndWriteKeepBackups() {
+        VirtualRadio radio(*f, {});
+        f->view->transfer().OnReadFromRadio();
+        QVERIFY(f->runTransfer());
+        f->typeChannel(12, kEditedChannel);
+        f->view->transfer().OnWriteToRadio();
+        QVERIFY(f->runTransfer());
+
+        QVERIFY(f->messages.empty());
+        const QList<Backup> backups = listBackups();
+        QCOMPARE(backups.size(), 2);
+        QVERIFY(backups[0].direction == TransferDirection::Write);
+        QVERIFY(backups[1].direction == TransferDirection::Read);
+        RadioImage kept{};
+        QVERIFY(loadChannelFile(backups[1].path.toStdString(), kept).ok);
+        const RadioImage memory = defaultSimMemory();
+        QVERIFY(std::equal(memory.begin(), memory.begin() + kReadLength, kept.begin()));
+        QVERIFY(loadChannelFile(backups[0].path.toStdString(), kept).ok);
+        QVERIFY(kept == f->image);
+    }
+
     // Only a complete read replaces the document: image, table and panel stay as they were.
     void unfinishedReadKeepsTheDocument_data() {
         QTest::addColumn<QStringList>("fault");
@@ -211,6 +234,7 @@ private slots:
 
         QCOMPARE(f->messageTexts(), messages);
         QVERIFY(f->image == before);
+        QVERIFY(listBackups().isEmpty());
         QCOMPARE(f->tableTexts(), table);
         QVERIFY(f->view->settingsPanel()->state() == panel);
         QVERIFY(portIsFree());

@@ -21,6 +21,7 @@ TEST(SimFault, ParsesEveryKindWithItsBlock) {
         {"short:0@1022", SimFaultKind::ShortReadReply, 1022, 0},
         {"no-block-ack@7", SimFaultKind::MissingBlockAck, 7, 10},
         {"no-write-ack", SimFaultKind::MissingWriteAck, std::nullopt, 10},
+        {"drop-write@3", SimFaultKind::DroppedWrite, 3, 10},
         {"hang-up@0", SimFaultKind::HangUp, 0, 10},
         {"no-command-ack", SimFaultKind::NoCommandAck, std::nullopt, 10},
         {"no-frequency-ack", SimFaultKind::NoFrequencyAck, std::nullopt, 10},

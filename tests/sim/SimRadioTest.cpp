@@ -146,6 +146,18 @@ TEST(SimRadio, FaultsStrikeWhereTheyAreSet) {
     }
 }
 
+TEST(SimRadio, DroppedWriteIsAcknowledgedButNotStored) {
+    const RadioImage memory = countingMemory();
+    SimRadio radio(memory);
+    radio.setFaults({{SimFaultKind::DroppedWrite, 1}});
+    connect(radio);
+    for (const std::uint8_t address : {0x00, 0x08})
+        EXPECT_EQ(send(radio, {0x57, 0x00, address, 0x08, 1, 2, 3, 4, 5, 6, 7, 8}), Bytes{0x06});
+    EXPECT_EQ(Bytes(radio.memory().begin(), radio.memory().begin() + 8),
+              (Bytes{1, 2, 3, 4, 5, 6, 7, 8}));
+    EXPECT_TRUE(std::equal(memory.begin() + 8, memory.end(), radio.memory().begin() + 8));
+}
+
 TEST(SimRadio, WrongAckAcknowledgesTheHandshakeAMomentLater) {
     SimRadio radio(countingMemory());
     radio.setFaults({{SimFaultKind::WrongHandshakeByte}});

@@ -1,0 +1,47 @@
+#include "FileAccess.h"
+
+#include "ChannelFile.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+namespace quorl {
+
+namespace {
+
+QString reason(const FileResult& result) {
+    return result.ok ? QString() : QFile::decodeName(QByteArray::fromStdString(result.reason));
+}
+
+std::filesystem::path nativePath(const QString& path) {
+    return QFile::encodeName(path).toStdString();
+}
+
+} // namespace
+
+QString loadImageFile(const QString& path, RadioImage& image) {
+    return reason(loadChannelFile(nativePath(path), image));
+}
+
+QString saveImageFile(const QString& path, const RadioImage& image) {
+    return reason(saveChannelFile(nativePath(path), image));
+}
+
+QString readTextFile(const QString& path, QByteArray& text) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return path + QStringLiteral(": ") + file.errorString();
+    text = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return path + QStringLiteral(": ") + file.errorString();
+    return {};
+}
+
+QString writeTextFile(const QString& path, const QByteArray& text) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit())
+        return path + QStringLiteral(": ") + file.errorString();
+    return {};
+}
+
+} // namespace quorl

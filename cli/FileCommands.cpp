@@ -1,0 +1,162 @@
+// dump, export, import, diff and backups: the commands that work on files only.
+
+#include "Backups.h"
+#include "ChannelCsv.h"
+#include "CommandParser.h"
+#include "Commands.h"
+#include "FileAccess.h"
+#include "FormTexts.h"
+#include "ImageWords.h"
+#include "ToneTable.h"
+
+#include <QFileInfo>
+
+#include <cstdio>
+
+namespace quorl {
+
+namespace {
+
+QString fromUtf8(const std::string& text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+} // namespace
+
+int runDump(const QString& usage, const QStringList& arguments) {
+    CommandParser command(
+        usage, QStringLiteral("Shows the settings panel and the channel table of FILE.sin in "
+                              "words, as the window shows them: every setting, then the channels "
+                              "that show something. Bytes of a name that are control characters "
+                              "are written as \\xNN."));
+    command.addPositional(QStringLiteral("FILE.sin"), QStringLiteral("A channel data file."));
+    if (const std::optional<int> status = command.parse(arguments))
+        return *status;
+    RadioImage image;
+    if (const QString error = loadImageFile(command.positionals().at(0), image); !error.isEmpty())
+        return fail(QStringLiteral("dump: ") + error);
+    std::fputs(dumpImage(image).c_str(), stdout);
+    return kSuccess;
+}
+
+int runExport(const QString& usage, const QStringList& arguments) {
+    CommandParser command(
+        usage,
+        QStringLiteral("Writes the channel table of FILE.sin as comma-separated values (RFC "
+                       "4180, UTF-8): a header row with the table's nine headings, then one row "
+                       "for each of the 199 channels, as the window shows them."));
+    command.addPositional(QStringLiteral("FILE.sin"), QStringLiteral("A channel data file."));
+    command.addPositional(QStringLiteral("OUT.csv"),
+                          QStringLiteral("The file to write; replaced if it exists."));
+    if (const std::optional<int> status = command.parse(arguments))
+        return *status;
+    RadioImage image;
+    if (const QString error = loadImageFile(command.positionals().at(0), image); !error.isEmpty())
+        return fail(QStringLiteral("export: ") + error);
+    const QByteArray text = QByteArray::fromStdString(exportChannelCsv(image));
+    if (const QString error = writeTextFile(command.positionals().at(1), text); !error.isEmpty())
+        return fail(QStringLiteral("export: ") + error);
+    return kSuccess;
+}
+
+int runImport(const QString& usage, const QStringList& arguments) {
+    CommandParser command(
+        usage,
+        QStringLiteral(
+            "Replaces the channel table of FILE.sin with the rows of IN.csv, laid out as export "
+            "writes it (the header row, then rows in any order; a channel without a row is "
+            "emptied). Every cell is checked the way the window checks what is typed: "
+            "frequencies in the band of the file's Type and Field and on a 6.25 kHz or 5 kHz "
+            "step, tones from the tone list, Scan, Tx Power and BusyLock words (any case), names "
+            "of at most 6 characters, and only on channels with a frequency. A row with "
+            "frequencies alone gets what the window gives a new channel (OFF, Yes, High, No, "
+            "CH:nnn; Transmit as Receive). A cell holding what the window shows for FILE.sin now "
+            "is taken as it is. Every bad cell is "
+            "reported with its line and column, and then nothing is written. The settings are "
+            "kept; FILE.sin is stored as a Save in the window stores it, and is made as by New "
+            "when it does not exist."));
+    command.addPositional(QStringLiteral("IN.csv"), QStringLiteral("The channel table."));
+    command.addPositional(QStringLiteral("FILE.sin"),
+                          QStringLiteral("The channel data file to change."));
+    if (const std::optional<int> status = command.parse(arguments))
+        return *status;
+    const QString in = command.positionals().at(0);
+    const QString target = command.positionals().at(1);
+    QByteArray text;
+    if (const QString error = readTextFile(in, text); !error.isEmpty())
+        return fail(QStringLiteral("import: ") + error);
+    RadioImage image;
+    resetImage(image);
+    if (QFileInfo::exists(target))
+        if (const QString error = loadImageFile(target, image); !error.isEmpty())
+            return fail(QStringLiteral("import: ") + error);
+
+    const std::vector<CsvCellError> errors =
+        importChannelCsv(std::string_view(text.constData(), static_cast<std::size_t>(text.size())),
+                         ToneTable(), image);
+    for (const CsvCellError& error : errors) {
+        QString where = QStringLiteral("%1 line %2").arg(in).arg(error.line);
+        if (error.column > 0)
+            where += QStringLiteral(", column %1 (%2)")
+                         .arg(error.column)
+                         .arg(QLatin1String(kChannelHeadings[error.column - 1]));
+        fail(where + QStringLiteral(": ") + fromUtf8(error.message));
+    }
+    if (!errors.empty())
+        return fail(
+            QStringLiteral("import: %1 bad %2 in %3; %4 not changed")
+                .arg(errors.size())
+                .arg(errors.size() == 1 ? QStringLiteral("entry") : QStringLiteral("entries"))
+                .arg(in, target));
+    if (const QString error = saveImageFile(target, image); !error.isEmpty())
+        return fail(QStringLiteral("import: ") + error);
+    return kSuccess;
+}
+
+int runDiff(const QString& usage, const QStringList& arguments) {
+    CommandParser command(
+        usage, QStringLiteral("Lists, in words, the channel cells and settings that differ "
+                              "between A.sin and B.sin, then the ranges of bytes that differ, "
+                              "those that nothing shows included. Status 0 when the files are "
+                              "the same, 1 when they differ, 2 when one cannot be read."));
+    command.addPositional(QStringLiteral("A.sin"), QStringLiteral("A channel data file."));
+    command.addPositional(QStringLiteral("B.sin"), QStringLiteral("Another one."));
+    if (const std::optional<int> status = command.parse(arguments))
+        return *status;
+    RadioImage a;
+    RadioImage b;
+    for (auto [path, image] :
+         {std::pair{command.positionals().at(0), &a}, std::pair{command.positionals().at(1), &b}})
+        if (const QString error = loadImageFile(path, *image); !error.isEmpty())
+            return fail(QStringLiteral("diff: ") + error, kUsage);
+    const std::vector<std::string> differences = describeDifferences(a, b);
+    for (const std::string& line : differences)
+        std::printf("%s\n", line.c_str());
+    return differences.empty() ? kSuccess : kFailure;
+}
+
+int runBackups(const QString& usage, const QStringList& arguments) {
+    CommandParser command(
+        usage,
+        QStringLiteral("Lists the copies of the radio's memory kept after every complete read "
+                       "and every write, by quorl-cli and the window alike, newest first: local "
+                       "time, direction, file. They are kept in %1 (QUORL_BACKUPS chooses another "
+                       "folder), the newest %2 of them. To undo a write, write a copy back: "
+                       "quorl-cli write FILE.")
+            .arg(backupFolder())
+            .arg(kBackupsKept));
+    if (const std::optional<int> status = command.parse(arguments))
+        return *status;
+    const QList<Backup> backups = listBackups();
+    if (backups.isEmpty())
+        std::fprintf(stderr, "quorl-cli: no backups yet in %s\n", qPrintable(backupFolder()));
+    for (const Backup& backup : backups)
+        std::printf(
+            "%s  %-5s  %s\n",
+            qPrintable(backup.time.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"))),
+            backup.direction == TransferDirection::Read ? "read" : "write",
+            qPrintable(backup.path));
+    return kSuccess;
+}
+
+} // namespace quorl

@@ -1,0 +1,303 @@
+// ports, read and write: the commands that talk to a radio on a serial port.
+
+#include "Backups.h"
+#include "CloneJob.h"
+#include "CommandParser.h"
+#include "Commands.h"
+#include "FileAccess.h"
+#include "ImageWords.h"
+#include "SerialDevice.h"
+#include "SerialPort.h"
+#include "TerminalTransferUi.h"
+#include "ThreadPacer.h"
+
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QSerialPortInfo>
+
+#include <csignal>
+#include <cstdio>
+
+namespace quorl {
+
+namespace {
+
+constexpr int kComPorts = 4;
+constexpr std::size_t kWriteLength = CloneProtocol::kWriteBlocks * CloneProtocol::kBlockSize;
+
+volatile std::sig_atomic_t stopRequested = 0;
+
+extern "C" void requestStop(int) {
+    stopRequested = 1;
+}
+
+// While it lives, Ctrl+C asks the transfer to stop at its next step instead of ending the
+// program, so the port is closed (and freed for the next user) and no file is written.
+class CtrlCStopsTransfer {
+public:
+    CtrlCStopsTransfer() {
+        stopRequested = 0;
+        struct sigaction action {};
+        action.sa_handler = requestStop;
+        sigemptyset(&action.sa_mask);
+        sigaction(SIGINT, &action, &previous_);
+    }
+    ~CtrlCStopsTransfer() { sigaction(SIGINT, &previous_, nullptr); }
+    CtrlCStopsTransfer(const CtrlCStopsTransfer&) = delete;
+    CtrlCStopsTransfer& operator=(const CtrlCStopsTransfer&) = delete;
+
+private:
+    struct sigaction previous_ {};
+};
+
+QString comName(int n) {
+    return QStringLiteral("COM%1").arg(n);
+}
+
+QCommandLineOption portOption() {
+    return {{QStringLiteral("p"), QStringLiteral("port")},
+            QStringLiteral("COM1 to COM4 (see quorl-cli ports), or a device path such as "
+                           "/dev/ttyUSB0. COM1 when not given."),
+            QStringLiteral("P"),
+            comName(1)};
+}
+
+// The --port of a command: COM1..COM4 or a device path. Empty, after the usage error, for
+// anything else.
+QString chosenPort(CommandParser& command, const QString& name) {
+    static const QRegularExpression com(QStringLiteral("^COM[1-4]$"));
+    const QString port = command.parser().value(QStringLiteral("port"));
+    if (com.match(port).hasMatch() || port.startsWith(QLatin1Char('/')))
+        return port;
+    fail(QStringLiteral("%1: --port takes COM1 to COM4 or a device path, not \"%2\"")
+             .arg(name, port),
+         kUsage);
+    return {};
+}
+
+// "COM1 (/dev/ttyUSB0)", or the path alone when the port was given as one.
+QString portWords(const QString& port) {
+    const QString device = serialDevicePath(port);
+    return device == port ? port : QStringLiteral("%1 (%2)").arg(port, device);
+}
+
+void printPort(const QString& name, const QString& device, const QString& words) {
+    const QString line = QStringLiteral("%1 %2 %3").arg(name, -5).arg(device, -14).arg(words);
+    std::printf("%s\n", qPrintable(line.trimmed()));
+}
+
+QString seconds(const QElapsedTimer& clock) {
+    return QString::number(clock.elapsed() / 1000.0, 'f', 1) + QStringLiteral(" s");
+}
+
+// What went wrong, in the words of a terminal rather than the window's message boxes.
+QString failureWords(const TransferResult& result, const QString& portError) {
+    QString words;
+    switch (result.outcome) {
+    case TransferOutcome::Completed:
+        break;
+    case TransferOutcome::Cancelled:
+        return QStringLiteral("stopped by Ctrl+C");
+    case TransferOutcome::PortNotOpened:
+        words = QStringLiteral("cannot open the port");
+        break;
+    case TransferOutcome::CommunicationError:
+        words = QStringLiteral("the radio does not answer (%1); check the cable and that the "
+                               "radio is switched on")
+                    .arg(result.cause);
+        break;
+    case TransferOutcome::ShortReply:
+        words = QStringLiteral("the radio's reply was cut short (%1)").arg(result.cause);
+        break;
+    case TransferOutcome::ReadNotAcknowledged:
+    case TransferOutcome::WriteNotAcknowledged:
+        words = QStringLiteral("the radio stopped answering (%1)").arg(result.cause);
+        break;
+    }
+    if (!portError.isEmpty())
+        words += QStringLiteral(": ") + portError;
+    return words;
+}
+
+int transferFailed(const QString& title, const TransferResult& result, const QString& portError,
+                   const QString& consequence) {
+    return fail(
+        QStringLiteral("%1: %2; %3").arg(title, failureWords(result, portError), consequence),
+        result.outcome == TransferOutcome::Cancelled ? kStopped : kFailure);
+}
+
+void keepCopy(const RadioImage& image, TransferDirection direction) {
+    const BackupResult backup = keepBackup(image, direction);
+    if (!backup.ok())
+        warn(QStringLiteral("no backup kept: ") + backup.error);
+}
+
+// A whole read on the port; the memory as the window's document holds it after a read into
+// a new document. Empty, after its error line, when the read did not complete.
+std::optional<RadioImage> readRadio(const QString& port, const QString& title,
+                                    const QString& consequence, int& status) {
+    SerialPort serial;
+    ThreadPacer pacer;
+    TerminalTransferUi ui(title, CloneProtocol::kReadBlocks, stopRequested);
+    const CtrlCStopsTransfer ctrlC;
+    const ReadResult read = CloneJob(ui, &serial, &pacer).read(port);
+    if (read.outcome != TransferOutcome::Completed) {
+        status = transferFailed(title, read, serial.errorString(), consequence);
+        return std::nullopt;
+    }
+    RadioImage image;
+    resetImage(image);
+    adoptRead(read.memory, image);
+    keepCopy(image, TransferDirection::Read);
+    return image;
+}
+
+} // namespace
+
+int runPorts(const QString& usage, const QStringList& arguments) {
+    CommandParser command(
+        usage, QStringLiteral("Lists COM1 to COM4 with the device each one opens (QUORL_COM1 to "
+                              "QUORL_COM4 when set, else /dev/ttyUSB0 to /dev/ttyUSB3) and whether "
+                              "it is present, then the other serial ports of this machine. USB "
+                              "ports show their vendor:product ids and description."));
+    if (const std::optional<int> status = command.parse(arguments))
+        return *status;
+
+    QList<QSerialPortInfo> ports = QSerialPortInfo::availablePorts();
+    auto describe = [](const QSerialPortInfo& info) {
+        QString words;
+        if (info.hasVendorIdentifier() && info.hasProductIdentifier())
+            words = QStringLiteral("%1:%2  ")
+                        .arg(info.vendorIdentifier(), 4, 16, QLatin1Char('0'))
+                        .arg(info.productIdentifier(), 4, 16, QLatin1Char('0'));
+        QStringList texts{info.description(), info.manufacturer()};
+        texts.removeAll(QString());
+        return words + texts.join(QStringLiteral(", "));
+    };
+    for (int n = 1; n <= kComPorts; ++n) {
+        const QString device = serialDevicePath(comName(n));
+        const QFileInfo file(device);
+        QString words = file.exists() ? QString() : QStringLiteral("not present");
+        const QString canonical = file.canonicalFilePath();
+        for (auto info = ports.begin(); info != ports.end(); ++info) {
+            if (!canonical.isEmpty() &&
+                QFileInfo(info->systemLocation()).canonicalFilePath() == canonical) {
+                words = describe(*info);
+                ports.erase(info);
+                break;
+            }
+        }
+        printPort(comName(n), device, words);
+    }
+    for (const QSerialPortInfo& info : ports)
+        printPort(QStringLiteral("-"), info.systemLocation(), describe(info));
+    return kSuccess;
+}
+
+int runRead(const QString& usage, const QStringList& arguments) {
+    CommandParser command(
+        usage,
+        QStringLiteral("Reads the radio's whole memory, 1023 blocks of 8 bytes in about 21 "
+                       "seconds, into OUT.sin, and keeps a copy among the backups (see quorl-cli "
+                       "backups). Progress goes to standard error. Ctrl+C stops the read: the "
+                       "port is closed and nothing is written."));
+    command.parser().addOption(portOption());
+    command.addPositional(QStringLiteral("OUT.sin"),
+                          QStringLiteral("The channel data file to write; replaced if it exists."));
+    if (const std::optional<int> status = command.parse(arguments))
+        return *status;
+    const QString port = chosenPort(command, QStringLiteral("read"));
+    if (port.isEmpty())
+        return kUsage;
+    const QString out = command.positionals().at(0);
+    // Better now than after the read.
+    const QFileInfo folder(QFileInfo(out).absolutePath());
+    if (!folder.isDir() || !folder.isWritable())
+        return fail(QStringLiteral("read: cannot write %1: %2 is not a folder this user may write "
+                                   "in")
+                        .arg(out, folder.filePath()));
+
+    QElapsedTimer clock;
+    clock.start();
+    const QString title = QStringLiteral("read ") + portWords(port);
+    int status = kSuccess;
+    const std::optional<RadioImage> image =
+        readRadio(port, title, QStringLiteral("nothing written"), status);
+    if (!image)
+        return status;
+    if (const QString error = saveImageFile(out, *image); !error.isEmpty())
+        return fail(QStringLiteral("read: %1; the read is kept among the backups").arg(error));
+    std::fprintf(stderr, "quorl-cli: %s: saved %s (%s)\n", qPrintable(title), qPrintable(out),
+                 qPrintable(seconds(clock)));
+    return kSuccess;
+}
+
+int runWrite(const QString& usage, const QStringList& arguments) {
+    CommandParser command(
+        usage,
+        QStringLiteral(
+            "Writes IN.sin into the radio, 1021 blocks of 8 bytes (0x0000 to 0x1FE7), as the file "
+            "holds them, and keeps a copy among the backups. With --verify the radio is read "
+            "back afterwards and compared; the channels and settings that differ are listed on "
+            "standard output and the status is 1. Ctrl+C stops the write, leaving the radio with "
+            "the blocks written so far: write again to finish."));
+    command.parser().addOption(portOption());
+    const QCommandLineOption verify(QStringLiteral("verify"),
+                                    QStringLiteral("Read the radio back and compare."));
+    command.parser().addOption(verify);
+    command.addPositional(QStringLiteral("IN.sin"), QStringLiteral("The channel data file."));
+    if (const std::optional<int> status = command.parse(arguments))
+        return *status;
+    const QString port = chosenPort(command, QStringLiteral("write"));
+    if (port.isEmpty())
+        return kUsage;
+    const QString in = command.positionals().at(0);
+    RadioImage image;
+    if (const QString error = loadImageFile(in, image); !error.isEmpty())
+        return fail(QStringLiteral("write: ") + error);
+
+    QElapsedTimer clock;
+    clock.start();
+    const QString title = QStringLiteral("write ") + portWords(port);
+    {
+        SerialPort serial;
+        ThreadPacer pacer;
+        TerminalTransferUi ui(title, CloneProtocol::kWriteBlocks, stopRequested);
+        const CtrlCStopsTransfer ctrlC;
+        const TransferResult written = CloneJob(ui, &serial, &pacer).write(port, image);
+        const bool reachedRadio = worthABackup(TransferDirection::Write, written);
+        if (reachedRadio)
+            keepCopy(image, TransferDirection::Write);
+        if (written.outcome != TransferOutcome::Completed)
+            return transferFailed(title, written, serial.errorString(),
+                                  reachedRadio ? QStringLiteral("%1 of %2 blocks written: write "
+                                                                "again before using the radio")
+                                                     .arg(written.blocks)
+                                                     .arg(CloneProtocol::kWriteBlocks)
+                                               : QStringLiteral("nothing written"));
+    }
+    std::fprintf(stderr, "quorl-cli: %s: wrote %s (%s)\n", qPrintable(title), qPrintable(in),
+                 qPrintable(seconds(clock)));
+    if (!command.parser().isSet(verify))
+        return kSuccess;
+
+    const QString verifyTitle = QStringLiteral("verify ") + portWords(port);
+    int status = kSuccess;
+    const std::optional<RadioImage> radio =
+        readRadio(port, verifyTitle, QStringLiteral("the write was not verified"), status);
+    if (!radio)
+        return status;
+    const std::vector<std::string> differences = describeDifferences(image, *radio, kWriteLength);
+    for (const std::string& line : differences)
+        std::printf("%s\n", line.c_str());
+    if (!differences.empty())
+        return fail(QStringLiteral("%1: the radio does not hold what %2 holds (listed on standard "
+                                   "output)")
+                        .arg(verifyTitle, in));
+    std::fprintf(stderr, "quorl-cli: %s: the radio holds %s\n", qPrintable(verifyTitle),
+                 qPrintable(in));
+    return kSuccess;
+}
+
+} // namespace quorl

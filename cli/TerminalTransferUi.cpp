@@ -1,0 +1,91 @@
+#include "TerminalTransferUi.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <unistd.h>
+
+namespace quorl {
+
+namespace {
+
+constexpr int kBarWidth = 30;
+constexpr int kRedrawMs = 200; // a bar redrawn more often only flickers
+constexpr int kBlocksBeforeEstimate = 10;
+
+QString minutesAndSeconds(qint64 ms) {
+    const qint64 seconds = (ms + 999) / 1000;
+    return QStringLiteral("%1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0'));
+}
+
+} // namespace
+
+TerminalTransferUi::TerminalTransferUi(QString title, int blocks,
+                                       const volatile std::sig_atomic_t& stop)
+    : title_(std::move(title)), blocks_(blocks), stop_(stop),
+      terminal_(::isatty(STDERR_FILENO) == 1) {}
+
+// Only the words before the first block: after that the status line is the block count.
+void TerminalTransferUi::setStatusText(const QString& text) {
+    if (done_ > 0 || text == status_)
+        return;
+    status_ = text;
+    show(title_ + QStringLiteral(": ") + text.trimmed());
+}
+
+int TerminalTransferUi::stepProgress() {
+    if (done_++ == 0)
+        sinceFirstBlock_.start();
+    if (terminal_) {
+        if (done_ == blocks_ || !sinceDrawn_.isValid() || sinceDrawn_.elapsed() >= kRedrawMs)
+            drawBar();
+    } else if (const int tenth = done_ * 10 / blocks_; tenth > lastTenth_) {
+        lastTenth_ = tenth;
+        show(QStringLiteral("%1: %2/%3 blocks (%4%)")
+                 .arg(title_)
+                 .arg(done_)
+                 .arg(blocks_)
+                 .arg(tenth * 10));
+    }
+    return std::min(done_, kProgressMaximum);
+}
+
+void TerminalTransferUi::closeDialog() {
+    if (lineOpen_ && terminal_)
+        std::fputc('\n', stderr);
+    lineOpen_ = false;
+}
+
+MessageAnswer TerminalTransferUi::showMessage(const QString&, MessageButtons buttons) {
+    return buttons == MessageButtons::RetryCancel ? MessageAnswer::Cancel : MessageAnswer::Ok;
+}
+
+void TerminalTransferUi::drawBar() {
+    sinceDrawn_.start();
+    const int filled = done_ * kBarWidth / blocks_;
+    QString line = QStringLiteral("%1 [%2%3] %4/%5 blocks %6%")
+                       .arg(title_, QString(filled, QLatin1Char('#')),
+                            QString(kBarWidth - filled, QLatin1Char('-')))
+                       .arg(done_)
+                       .arg(blocks_)
+                       .arg(done_ * 100 / blocks_);
+    // A few blocks first, or the first block's speed would promise a time.
+    if (done_ >= kBlocksBeforeEstimate) {
+        const qint64 left = sinceFirstBlock_.elapsed() * (blocks_ - done_) / done_;
+        line += QStringLiteral(" %1 left").arg(minutesAndSeconds(left));
+    }
+    show(line);
+}
+
+// On a terminal every line overwrites the one before it until the transfer ends.
+void TerminalTransferUi::show(const QString& line) {
+    const QByteArray text = line.toLocal8Bit();
+    if (terminal_) {
+        std::fprintf(stderr, "\r\033[K%s", text.constData());
+        lineOpen_ = true;
+    } else {
+        std::fprintf(stderr, "quorl-cli: %s\n", text.constData());
+    }
+    std::fflush(stderr);
+}
+
+} // namespace quorl

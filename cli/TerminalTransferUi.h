@@ -1,0 +1,49 @@
+#pragma once
+
+// A clone transfer as a terminal shows it, on standard error: a progress bar with blocks,
+// percent and time left that rewrites its line on a terminal, or a plain line every tenth of
+// the way when standard error goes to a file or a pipe. Ctrl+C, seen through a flag its signal
+// handler sets, is the Cancel button. Message boxes are not shown: the transfer's result says
+// what went wrong, and a Retry/Cancel question is answered Cancel.
+
+#include "TransferUi.h"
+
+#include <QElapsedTimer>
+#include <QString>
+
+#include <csignal>
+
+namespace quorl {
+
+class TerminalTransferUi final : public TransferUi {
+public:
+    // `title` heads every line ("read COM1"); `blocks` is how many the transfer moves.
+    TerminalTransferUi(QString title, int blocks, const volatile std::sig_atomic_t& stop);
+
+    void setStatusText(const QString& text) override;
+    int stepProgress() override;
+    void setProgressPosition(int) override {}
+    bool cancelRequested() const override { return stop_ != 0; }
+    void armGuard() override {}
+    void disarmGuard() override {}
+    void closeDialog() override;
+    MessageAnswer showMessage(const QString& text, MessageButtons buttons) override;
+    void pumpPass() override {}
+
+private:
+    void drawBar();
+    void show(const QString& line);
+
+    QString title_;
+    int blocks_;
+    const volatile std::sig_atomic_t& stop_;
+    bool terminal_;
+    int done_ = 0;
+    int lastTenth_ = 0;
+    QString status_;
+    QElapsedTimer sinceFirstBlock_;
+    QElapsedTimer sinceDrawn_;
+    bool lineOpen_ = false; // a bar or status line waits to be ended
+};
+
+} // namespace quorl

@@ -1,0 +1,90 @@
+// quorl-cli: the radio and its ".sin" channel data files from a terminal, on the same library
+// as the window: a whole read or write of the radio, the channel table in words, as CSV for a
+// spreadsheet and back, the differences between two files, and the backups of every transfer.
+
+#include "CommandParser.h"
+#include "Commands.h"
+
+#include <QCoreApplication>
+#include <QLoggingCategory>
+
+#include <array>
+#include <cstdio>
+
+namespace {
+
+using namespace quorl;
+
+struct Command {
+    const char* name;
+    const char* arguments;
+    const char* summary;
+    int (*run)(const QString& usage, const QStringList& arguments);
+
+    QString usage() const {
+        return QLatin1String(name) + QLatin1Char(' ') + QLatin1String(arguments);
+    }
+};
+
+// `report FILE.sin OUT.pdf`, the printed report as a PDF, joins this table with the report.
+constexpr std::array kCommands{
+    Command{"ports", "", "the serial ports and the COM names", runPorts},
+    Command{"read", "[--port P] OUT.sin", "read the radio's memory into a file", runRead},
+    Command{"write", "[--port P] [--verify] IN.sin", "write a file into the radio", runWrite},
+    Command{"dump", "FILE.sin", "settings and channels in words", runDump},
+    Command{"export", "FILE.sin OUT.csv", "the channel table as CSV", runExport},
+    Command{"import", "IN.csv FILE.sin", "a CSV channel table into a file", runImport},
+    Command{"diff", "A.sin B.sin", "the channels and settings that differ", runDiff},
+    Command{"backups", "", "the copies kept of reads and writes", runBackups},
+};
+
+QString toolDescription() {
+    QString text = QStringLiteral(
+        "The QUORL radios and their \".sin\" channel data files from a terminal.\n\nCommands:\n");
+    for (const Command& command : kCommands)
+        text += QStringLiteral("  %1  %2\n")
+                    .arg(command.usage().trimmed(), -34)
+                    .arg(QLatin1String(command.summary));
+    text += wrapped(QStringLiteral(
+        "\n\"quorl-cli COMMAND --help\" tells more about each. Exit status: 0 on success, 1 when "
+        "a command fails or finds differences, 2 for wrong arguments, 130 when stopped by "
+        "Ctrl+C."));
+    return text;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QCoreApplication application(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("quorl-cli"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(QUORL_VERSION));
+    // A transfer's cause goes into the command's own error line rather than a log line.
+    QLoggingCategory::setFilterRules(QStringLiteral("quorl.transfer.info=false"));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(toolDescription());
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("One of the above."),
+                                 QStringLiteral("COMMAND [ARGUMENTS]"));
+    // Options after the command are the command's.
+    parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
+    if (!parser.parse(application.arguments()))
+        return fail(parser.errorText() + QStringLiteral(" (see quorl-cli --help)"), kUsage);
+    if (parser.isSet(QStringLiteral("version"))) {
+        std::printf("quorl-cli %s\n", QUORL_VERSION);
+        return kSuccess;
+    }
+    QStringList arguments = parser.positionalArguments();
+    if (parser.isSet(QStringLiteral("help")) || arguments.isEmpty()) {
+        const QString help = helpWithUsage(parser, QStringLiteral("COMMAND [ARGUMENTS] [--help]"));
+        std::fputs(help.toLocal8Bit().constData(),
+                   arguments.isEmpty() && !parser.isSet(QStringLiteral("help")) ? stderr : stdout);
+        return parser.isSet(QStringLiteral("help")) ? kSuccess : kUsage;
+    }
+    const QString name = arguments.takeFirst();
+    for (const Command& command : kCommands)
+        if (name == QLatin1String(command.name))
+            return command.run(command.usage().trimmed(), arguments);
+    return fail(QStringLiteral("no command \"%1\" (see quorl-cli --help)").arg(name), kUsage);
+}

@@ -1,0 +1,93 @@
+#include "Backups.h"
+
+#include "ChannelFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+#include <QStandardPaths>
+
+#include <algorithm>
+
+namespace quorl {
+
+namespace {
+
+const QString kReadWord = QStringLiteral("read");
+const QString kWriteWord = QStringLiteral("write");
+// 2025-01-31T14-03-22.123Z-read.sin: sorts by time as text, and no colons for other systems.
+const QString kTimeFormat = QStringLiteral("yyyy-MM-dd'T'HH-mm-ss.zzz'Z'");
+
+const QRegularExpression& backupName() {
+    static const QRegularExpression name(
+        QStringLiteral(R"(^(\d{4}-\d\d-\d\dT\d\d-\d\d-\d\d\.\d{3}Z)-(read|write)\.sin$)"));
+    return name;
+}
+
+QString fileName(const QDateTime& when, TransferDirection direction) {
+    return when.toUTC().toString(kTimeFormat) + QLatin1Char('-') +
+           (direction == TransferDirection::Read ? kReadWord : kWriteWord) + QStringLiteral(".sin");
+}
+
+// Our copies in the folder, oldest first.
+QStringList backupNames(const QDir& folder) {
+    QStringList names = folder.entryList({QStringLiteral("*.sin")}, QDir::Files, QDir::Name);
+    names.removeIf([](const QString& name) { return !backupName().match(name).hasMatch(); });
+    return names;
+}
+
+} // namespace
+
+QString backupFolder() {
+    const QString chosen = qEnvironmentVariable("QUORL_BACKUPS");
+    if (!chosen.isEmpty())
+        return chosen;
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+           QStringLiteral("/quorl/backups");
+}
+
+BackupResult keepBackup(const RadioImage& image, TransferDirection direction,
+                        const QDateTime& when) {
+    const QDir folder(backupFolder());
+    if (!folder.mkpath(QStringLiteral(".")))
+        return {{}, folder.path() + QStringLiteral(": cannot create the folder")};
+
+    // Two copies in the same millisecond: the later one takes the next free millisecond.
+    QDateTime time = when;
+    while (folder.exists(fileName(time, direction)))
+        time = time.addMSecs(1);
+    const QString path = folder.filePath(fileName(time, direction));
+    const FileResult saved = saveChannelFile(QFile::encodeName(path).toStdString(), image);
+    if (!saved.ok)
+        return {{}, QFile::decodeName(QByteArray::fromStdString(saved.reason))};
+
+    const QStringList names = backupNames(folder);
+    for (qsizetype i = 0; i + kBackupsKept < names.size(); ++i)
+        QFile::remove(folder.filePath(names[i]));
+    return {path, {}};
+}
+
+bool worthABackup(TransferDirection direction, const TransferResult& result) {
+    if (result.outcome == TransferOutcome::Completed)
+        return true;
+    // A write block that went unanswered may have been stored all the same.
+    return direction == TransferDirection::Write &&
+           (result.blocks > 0 || result.outcome == TransferOutcome::WriteNotAcknowledged);
+}
+
+QList<Backup> listBackups() {
+    const QDir folder(backupFolder());
+    QList<Backup> backups;
+    const QStringList names = backupNames(folder);
+    for (auto name = names.rbegin(); name != names.rend(); ++name) {
+        const QRegularExpressionMatch match = backupName().match(*name);
+        QDateTime time = QDateTime::fromString(match.captured(1), kTimeFormat);
+        time.setTimeSpec(Qt::UTC);
+        backups.push_back(
+            {folder.filePath(*name), time,
+             match.captured(2) == kReadWord ? TransferDirection::Read : TransferDirection::Write});
+    }
+    return backups;
+}
+
+} // namespace quorl

@@ -1,0 +1,47 @@
+#pragma once
+
+// A copy of the radio's memory after every complete read and every write that reached the
+// radio, so that a wrong write can always be undone: write the copy back. The window and
+// quorl-cli keep them in the same folder, named by time (UTC) and direction, and only the
+// newest kBackupsKept stay.
+
+#include "CloneProtocol.h"
+#include "RadioImage.h"
+
+#include <QDateTime>
+#include <QList>
+#include <QString>
+
+namespace quorl {
+
+constexpr int kBackupsKept = 200;
+
+// QUORL_BACKUPS when set, else "quorl/backups" in the user's data folder
+// (~/.local/share/quorl/backups on Linux).
+QString backupFolder();
+
+struct Backup {
+    QString path;
+    QDateTime time; // UTC
+    TransferDirection direction = TransferDirection::Read;
+};
+
+struct BackupResult {
+    QString path;  // the copy, when it was kept
+    QString error; // why not, otherwise
+    bool ok() const { return error.isEmpty(); }
+};
+
+// Keeps the image and then removes the oldest copies beyond kBackupsKept. Files in the folder
+// that are not copies of ours are never touched.
+BackupResult keepBackup(const RadioImage& image, TransferDirection direction,
+                        const QDateTime& when = QDateTime::currentDateTimeUtc());
+
+// Whether the result of a transfer leaves something to keep: a complete read, or a write once
+// any block may have reached the radio.
+bool worthABackup(TransferDirection direction, const TransferResult& result);
+
+// Newest first.
+QList<Backup> listBackups();
+
+} // namespace quorl

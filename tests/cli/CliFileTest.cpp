@@ -1,0 +1,121 @@
+// quorl-cli on files: help for every command, import refusing a bad table, diff and ports.
+
+#include "CliRun.h"
+
+#include "ChannelCodec.h"
+#include "ChannelFile.h"
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+
+namespace quorl {
+namespace {
+
+class CliFiles : public ::testing::Test {
+protected:
+    QString path(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
+
+    // A new file with one channel.
+    QString sinFile(const char* name, int channel, const ChannelSheet::Row& row) {
+        RadioImage image;
+        resetImage(image);
+        ChannelSheet sheet;
+        sheet.rows[channel] = row;
+        encodeChannels(sheet, image);
+        EXPECT_TRUE(saveChannelFile(path(name).toStdString(), image).ok);
+        return path(name);
+    }
+
+    static QByteArray bytes(const QString& file) {
+        QFile f(file);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+
+    QTemporaryDir dir;
+    CliRun cli;
+};
+
+const ChannelSheet::Row kChannel{"",    "446.00625", "446.00625", "OFF",   "OFF",
+                                 "Yes", "High",      "No",        "CH:001"};
+
+TEST_F(CliFiles, EveryCommandHasItsHelp) {
+    const CliOutput tool = cli.run({"--help"});
+    EXPECT_EQ(tool.status, 0);
+    for (const char* command :
+         {"ports", "read", "write", "dump", "export", "import", "diff", "backups"}) {
+        EXPECT_TRUE(tool.out.contains(QStringLiteral("\n  %1 ").arg(command))) << command;
+        const CliOutput help = cli.run({command, "--help"});
+        EXPECT_EQ(help.status, 0) << command;
+        EXPECT_TRUE(help.out.startsWith(QStringLiteral("Usage: quorl-cli %1").arg(command)))
+            << help.out.toStdString();
+    }
+    const CliOutput wrong = cli.run({"read"});
+    EXPECT_EQ(wrong.status, 2);
+    EXPECT_EQ(wrong.err, "quorl-cli: read: wants [--port P] OUT.sin (see quorl-cli read --help)\n");
+}
+
+TEST_F(CliFiles, ExportedTableImportsBackUnchanged) {
+    const QString file = sinFile("a.sin", 1, kChannel);
+    const QByteArray before = bytes(file);
+    ASSERT_EQ(cli.run({"export", file, path("a.csv")}).status, 0);
+    EXPECT_TRUE(
+        bytes(path("a.csv")).contains("\r\n1,446.00625,446.00625,OFF,OFF,Yes,High,No,CH:001\r\n"));
+    const CliOutput imported = cli.run({"import", path("a.csv"), file});
+    EXPECT_EQ(imported.status, 0) << imported.err.toStdString();
+    EXPECT_EQ(bytes(file), before);
+}
+
+TEST_F(CliFiles, ImportOfABadTableNamesEachCellAndKeepsTheFile) {
+    const QString file = sinFile("a.sin", 1, kChannel);
+    const QByteArray before = bytes(file);
+    QFile csv(path("in.csv"));
+    ASSERT_TRUE(csv.open(QIODevice::WriteOnly));
+    csv.write("CH,Receive(MHz),Transmit(MHz),Rx Tone,Tx Tone,Scan,Tx Power,BusyLock,Name\n"
+              "1,446.00625,446.00625,OFF,OFF,Yes,High,No,CH:001\n"
+              "2,470.005,470.005,OFF,OFF,Yes,High,No,CH:002\n");
+    csv.close();
+
+    const CliOutput imported = cli.run({"import", path("in.csv"), file});
+    EXPECT_EQ(imported.status, 1);
+    const QString in = path("in.csv");
+    EXPECT_EQ(
+        imported.err,
+        QStringLiteral("quorl-cli: %1 line 3, column 2 (Receive(MHz)): \"470.005\" is outside "
+                       "the band 400 - 470MHz of the file's ZR - 101S\n"
+                       "quorl-cli: %1 line 3, column 3 (Transmit(MHz)): \"470.005\" is "
+                       "outside the band 400 - 470MHz of the file's ZR - 101S\n"
+                       "quorl-cli: import: 2 bad entries in %1; %2 not changed\n")
+            .arg(in, file));
+    EXPECT_EQ(bytes(file), before);
+}
+
+TEST_F(CliFiles, DiffSaysWhatDiffersAndSoDoesItsStatus) {
+    const QString a = sinFile("a.sin", 1, kChannel);
+    ChannelSheet::Row renamed = kChannel;
+    renamed[kColName] = "BASE";
+    const QString b = sinFile("b.sin", 1, renamed);
+
+    const CliOutput differ = cli.run({"diff", a, b});
+    EXPECT_EQ(differ.status, 1);
+    EXPECT_EQ(differ.out, "channel 1 Name: CH:001 -> BASE\n"
+                          "bytes that differ: 0x0C90-0x0C95\n");
+    const CliOutput same = cli.run({"diff", a, a});
+    EXPECT_EQ(same.status, 0);
+    EXPECT_EQ(same.out, "");
+    EXPECT_EQ(cli.run({"diff", a, path("missing.sin")}).status, 2);
+}
+
+TEST_F(CliFiles, PortsShowWhereEachComLeads) {
+    const QString device = sinFile("device", 1, kChannel); // any file stands in for a device
+    cli.mapPort(QStringLiteral("COM2"), device);
+    const CliOutput ports = cli.run({"ports"});
+    EXPECT_EQ(ports.status, 0);
+    EXPECT_TRUE(ports.out.contains(QStringLiteral("COM2  %1").arg(device)))
+        << ports.out.toStdString();
+    EXPECT_TRUE(ports.out.contains("COM3  /nonexistent/quorl-port not present"))
+        << ports.out.toStdString();
+}
+
+} // namespace
+} // namespace quorl

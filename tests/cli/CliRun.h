@@ -1,0 +1,34 @@
+#pragma once
+
+// quorl-cli run as a user runs it, its backups kept in a folder of the test's own.
+
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+
+struct CliOutput {
+    int status = -1;
+    QString out;
+    QString err;
+};
+
+class CliRun {
+public:
+    CliRun();
+
+    // Maps COMn to a device for the runs to come.
+    void mapPort(const QString& comName, const QString& device);
+    // Runs to the end (at most two minutes).
+    CliOutput run(const QStringList& arguments);
+    // Starts a run and leaves it going; finish() waits for its end.
+    QProcess& start(const QStringList& arguments);
+    CliOutput finish();
+
+    QString backupFolder() const { return backups_.path(); }
+
+private:
+    QTemporaryDir backups_;
+    QProcessEnvironment environment_;
+    QProcess process_;
+};

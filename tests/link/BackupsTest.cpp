@@ -1,0 +1,76 @@
+// The copies of the radio's memory kept after transfers: names, order, the newest 200 only.
+
+#include "Backups.h"
+
+#include "ChannelFile.h"
+#include "IsolatedBackups.h"
+#include "RandomImage.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace quorl {
+namespace {
+
+const QDateTime kStart(QDate(2025, 1, 31), QTime(14, 3, 22, 123), Qt::UTC);
+
+TEST(Backups, NewestTwoHundredKeptNewestFirst) {
+    const IsolatedBackups isolated;
+    QFile foreign(QDir(isolated.path()).filePath(QStringLiteral("mine.sin")));
+    ASSERT_TRUE(foreign.open(QIODevice::WriteOnly));
+    foreign.close();
+
+    const BackupResult first = keepBackup(randomImage(0), TransferDirection::Read, kStart);
+    EXPECT_EQ(QFileInfo(first.path).fileName(), "2025-01-31T14-03-22.123Z-read.sin");
+    for (int i = 1; i < kBackupsKept + 3; ++i)
+        ASSERT_TRUE(keepBackup(randomImage(i),
+                               i % 2 ? TransferDirection::Write : TransferDirection::Read,
+                               kStart.addSecs(i))
+                        .ok());
+
+    const QList<Backup> backups = listBackups();
+    ASSERT_EQ(backups.size(), kBackupsKept);
+    EXPECT_EQ(backups.front().time, kStart.addSecs(kBackupsKept + 2));
+    EXPECT_TRUE(backups.front().direction == TransferDirection::Read);
+    EXPECT_EQ(backups.back().time, kStart.addSecs(3));
+    RadioImage newest{};
+    ASSERT_TRUE(loadChannelFile(backups.front().path.toStdString(), newest).ok);
+    EXPECT_TRUE(newest == randomImage(kBackupsKept + 2));
+    EXPECT_TRUE(foreign.exists()) << "a file that is not a copy of ours stays";
+}
+
+TEST(Backups, TwoInOneMillisecondAreBothKept) {
+    const IsolatedBackups isolated;
+    const BackupResult a = keepBackup(randomImage(1), TransferDirection::Write, kStart);
+    const BackupResult b = keepBackup(randomImage(2), TransferDirection::Write, kStart);
+    ASSERT_TRUE(a.ok() && b.ok());
+    EXPECT_NE(a.path, b.path);
+    EXPECT_EQ(listBackups().size(), 2);
+}
+
+TEST(Backups, KeptForCompleteReadsAndWritesThatReachedTheRadio) {
+    struct Case {
+        TransferDirection direction;
+        TransferOutcome outcome;
+        int blocks;
+        bool kept;
+    };
+    const Case cases[] = {
+        {TransferDirection::Read, TransferOutcome::Completed, 1023, true},
+        {TransferDirection::Read, TransferOutcome::Cancelled, 100, false},
+        {TransferDirection::Write, TransferOutcome::Completed, 1021, true},
+        {TransferDirection::Write, TransferOutcome::Cancelled, 5, true},
+        {TransferDirection::Write, TransferOutcome::WriteNotAcknowledged, 0, true},
+        {TransferDirection::Write, TransferOutcome::CommunicationError, 0, false},
+        {TransferDirection::Write, TransferOutcome::PortNotOpened, 0, false},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(worthABackup(c.direction, {c.outcome, c.blocks, {}}), c.kept)
+            << static_cast<int>(c.outcome) << " after " << c.blocks;
+}
+
+} // namespace
+} // namespace quorl
