@@ -16,5 +16,6 @@ int runExport(const QString& usage, const QStringList& arguments);
 int runImport(const QString& usage, const QStringList& arguments);
 int runDiff(const QString& usage, const QStringList& arguments);
 int runBackups(const QString& usage, const QStringList& arguments);
+int runReport(const QString& usage, const QStringList& arguments);
 
 } // namespace quorl

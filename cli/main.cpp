@@ -6,10 +6,13 @@
 #include "Commands.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QLoggingCategory>
 
 #include <array>
 #include <cstdio>
+#include <cstring>
+#include <memory>
 
 namespace {
 
@@ -26,7 +29,6 @@ struct Command {
     }
 };
 
-// `report FILE.sin OUT.pdf`, the printed report as a PDF, joins this table with the report.
 constexpr std::array kCommands{
     Command{"ports", "", "the serial ports and the COM names", runPorts},
     Command{"read", "[--port P] OUT.sin", "read the radio's memory into a file", runRead},
@@ -35,6 +37,7 @@ constexpr std::array kCommands{
     Command{"export", "FILE.sin OUT.csv", "the channel table as CSV", runExport},
     Command{"import", "IN.csv FILE.sin", "a CSV channel table into a file", runImport},
     Command{"diff", "A.sin B.sin", "the channels and settings that differ", runDiff},
+    Command{"report", "FILE.sin OUT.pdf", "the printed channel report as a PDF", runReport},
     Command{"backups", "", "the copies kept of reads and writes", runBackups},
 };
 
@@ -52,10 +55,19 @@ QString toolDescription() {
     return text;
 }
 
+// The report draws text, which needs the font machinery of a GUI application, on no screen.
+std::unique_ptr<QCoreApplication> makeApplication(int& argc, char* argv[]) {
+    if (argc > 1 && std::strcmp(argv[1], "report") == 0) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        return std::make_unique<QGuiApplication>(argc, argv);
+    }
+    return std::make_unique<QCoreApplication>(argc, argv);
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
-    QCoreApplication application(argc, argv);
+    const std::unique_ptr<QCoreApplication> application = makeApplication(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("quorl-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(QUORL_VERSION));
     // A transfer's cause goes into the command's own error line rather than a log line.
@@ -69,7 +81,7 @@ int main(int argc, char* argv[]) {
                                  QStringLiteral("COMMAND [ARGUMENTS]"));
     // Options after the command are the command's.
     parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
-    if (!parser.parse(application.arguments()))
+    if (!parser.parse(QCoreApplication::arguments()))
         return fail(parser.errorText() + QStringLiteral(" (see quorl-cli --help)"), kUsage);
     if (parser.isSet(QStringLiteral("version"))) {
         std::printf("quorl-cli %s\n", QUORL_VERSION);

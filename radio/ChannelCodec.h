@@ -23,11 +23,6 @@ enum ChannelColumn : int {
 };
 constexpr int kChannelColumns = 9;
 
-// The headings of the table's row 0, columns 0..8; the printed report names columns by them too.
-inline constexpr std::array<std::string_view, kChannelColumns> kChannelHeadings{
-    "CH",   "Receive(MHz)", "Transmit(MHz)", "Rx Tone", "Tx Tone",
-    "Scan", "Tx Power",     "BusyLock",      "Name"};
-
 // Cell texts of rows 0..199 (row n is channel n; row 0 is unused here). Texts are bytes:
 // a name's characters map 1:1 to bytes (Latin-1) so that any stored byte survives.
 struct ChannelSheet {

@@ -1,6 +1,7 @@
 #include "ReportLayout.h"
 
 #include "ChannelCodec.h"
+#include "FormTexts.h"
 
 #include <algorithm>
 #include <array>

@@ -7,7 +7,6 @@
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QPrinter>
 #include <QSaveFile>
 
 #include <algorithm>
@@ -38,16 +37,6 @@ bool paintReport(QPagedPaintDevice& device, const ReportPainter& report, int fir
         report.PrintPage(painter, metrics, page);
     }
     return painter.end();
-}
-
-bool printReport(QPrinter& printer, const ReportPainter& report) {
-    int first = 1;
-    int last = kReportPageCount;
-    if (printer.printRange() == QPrinter::PageRange && printer.fromPage() > 0) {
-        first = std::max(printer.fromPage(), 1);
-        last = std::min(printer.toPage(), kReportPageCount);
-    }
-    return first <= last && paintReport(printer, report, first, last);
 }
 
 FileResult writeReportPdf(const RadioImage& image, const QString& path,

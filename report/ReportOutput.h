@@ -11,7 +11,6 @@
 #include <functional>
 
 class QPagedPaintDevice;
-class QPrinter;
 
 namespace quorl {
 
@@ -19,9 +18,6 @@ class ReportPainter;
 
 // Paints pages first..last, each on a sheet of its own. False when the device cannot start.
 bool paintReport(QPagedPaintDevice& device, const ReportPainter& report, int first, int last);
-
-// The pages of the printer's range, all six when it names none.
-bool printReport(QPrinter& printer, const ReportPainter& report);
 
 // All six pages into a PDF file, written whole or not at all. beforePage runs before each
 // page is drawn.

@@ -7,9 +7,27 @@
 
 #include <QPageSetupDialog>
 #include <QPrintDialog>
+#include <QPrinter>
 #include <QPrinterInfo>
 
+#include <algorithm>
+
 namespace quorl {
+
+namespace {
+
+// The pages of the printer's range, all six when it names none.
+bool printReport(QPrinter& printer, const ReportPainter& report) {
+    int first = 1;
+    int last = kReportPageCount;
+    if (printer.printRange() == QPrinter::PageRange && printer.fromPage() > 0) {
+        first = std::max(printer.fromPage(), 1);
+        last = std::min(printer.toPage(), kReportPageCount);
+    }
+    return first <= last && paintReport(printer, report, first, last);
+}
+
+} // namespace
 
 ReportPrinting::ReportPrinting(const RadioImage& image, std::function<void()> beforePage,
                                QWidget* window)

@@ -8,6 +8,8 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
 
 namespace quorl {
 namespace {
@@ -43,7 +45,7 @@ TEST_F(CliFiles, EveryCommandHasItsHelp) {
     const CliOutput tool = cli.run({"--help"});
     EXPECT_EQ(tool.status, 0);
     for (const char* command :
-         {"ports", "read", "write", "dump", "export", "import", "diff", "backups"}) {
+         {"ports", "read", "write", "dump", "export", "import", "diff", "report", "backups"}) {
         EXPECT_TRUE(tool.out.contains(QStringLiteral("\n  %1 ").arg(command))) << command;
         const CliOutput help = cli.run({command, "--help"});
         EXPECT_EQ(help.status, 0) << command;
@@ -104,6 +106,22 @@ TEST_F(CliFiles, DiffSaysWhatDiffersAndSoDoesItsStatus) {
     EXPECT_EQ(same.status, 0);
     EXPECT_EQ(same.out, "");
     EXPECT_EQ(cli.run({"diff", a, path("missing.sin")}).status, 2);
+}
+
+// The report's text is read back from the PDF, as a reader of the file would.
+TEST_F(CliFiles, ReportWritesASearchablePdf) {
+    const QString file = sinFile("a.sin", 1, kChannel);
+    const QString pdf = path("a.pdf");
+    ASSERT_EQ(cli.run({"report", file, pdf}).status, 0);
+    QProcess text;
+    text.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    ASSERT_TRUE(text.waitForFinished(30000));
+    const QString out = QString::fromUtf8(text.readAllStandardOutput());
+    EXPECT_TRUE(out.contains(QStringLiteral("The Radio Settings"))) << out.toStdString();
+    EXPECT_TRUE(out.contains(QRegularExpression(QStringLiteral("1 +446.00625 +446.00625 +OFF"))))
+        << out.toStdString();
+    EXPECT_EQ(cli.run({"report", path("missing.sin"), path("b.pdf")}).status, 1);
+    EXPECT_FALSE(QFile::exists(path("b.pdf")));
 }
 
 TEST_F(CliFiles, PortsShowWhereEachComLeads) {
