@@ -10,16 +10,6 @@ namespace quorl {
 
 namespace {
 
-std::string hexBytes(const std::vector<std::uint8_t>& bytes) {
-    std::string text;
-    char digits[4];
-    for (const std::uint8_t byte : bytes) {
-        std::snprintf(digits, sizeof digits, text.empty() ? "%02X" : " %02X", byte);
-        text += digits;
-    }
-    return text;
-}
-
 // BCD digit pairs, least significant first.
 std::uint32_t bcdNumber(const std::vector<std::uint8_t>& bytes, std::size_t from,
                         std::size_t count) {
@@ -48,6 +38,16 @@ std::string parameterName(std::uint8_t command) {
 }
 
 } // namespace
+
+std::string hexBytes(std::span<const std::uint8_t> bytes) {
+    std::string text;
+    char digits[4];
+    for (const std::uint8_t byte : bytes) {
+        std::snprintf(digits, sizeof digits, text.empty() ? "%02X" : " %02X", byte);
+        text += digits;
+    }
+    return text;
+}
 
 std::string describeTestFrame(const SimTestFrame& frame) {
     const std::vector<std::uint8_t>& b = frame.bytes;

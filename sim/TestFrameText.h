@@ -5,9 +5,14 @@
 
 #include "SimRadio.h"
 
+#include <cstdint>
+#include <span>
 #include <string>
 
 namespace quorl {
+
+// Bytes as two hex digits each, one blank between them: "25 06 60 44".
+std::string hexBytes(std::span<const std::uint8_t> bytes);
 
 // "command 73: Squelch Level",
 // "frequencies 25 06 60 44 25 06 60 44: receive 446.00625 MHz, transmit 446.00625 MHz",

@@ -1,24 +1,12 @@
 #include "SimulatedLink.h"
 
+#include "TestFrameText.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <string>
 
 namespace quorl::testkit {
-
-namespace {
-
-std::string hexBytes(std::span<const std::uint8_t> bytes) {
-    std::string text;
-    char digits[4];
-    for (const std::uint8_t byte : bytes) {
-        std::snprintf(digits, sizeof digits, text.empty() ? "%02X" : " %02X", byte);
-        text += digits;
-    }
-    return text;
-}
-
-} // namespace
 
 SimulatedLink::SimulatedLink(SimRadio& radio, VirtualClock& clock, Trace& trace)
     : radio_(radio), clock_(clock), trace_(trace) {}
