@@ -1,5 +1,7 @@
 #include "SettingsPanel.h"
 
+#include "DialogControls.h"
+
 #include "ControlId.h"
 #include "DialogUnits.h"
 #include "FormIds.h"
@@ -7,8 +9,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
 #include <QStyle>
 #include <QStyleFactory>
 
@@ -20,13 +20,6 @@ namespace {
 
 using quorl::ui::DialogUnits;
 
-QStringList toStrings(const auto& texts) {
-    QStringList list;
-    for (std::string_view text : texts)
-        list.append(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
-    return list;
-}
-
 QStringList numbered(const QString& first, int from, int to) {
     QStringList list;
     if (!first.isEmpty())
@@ -34,45 +27,6 @@ QStringList numbered(const QString& first, int from, int to) {
     for (int n = from; n <= to; ++n)
         list.append(QString::number(n));
     return list;
-}
-
-// A drop-down's rectangle includes its open list: the closed box gets its natural height and
-// the rest of the rectangle decides how many entries the open list shows.
-QComboBox* makeCombo(QWidget* parent, const DialogUnits& units, int id, bool editable,
-                     const QStringList& items, QRect du) {
-    auto* combo = new QComboBox(parent);
-    quorl::ui::setControlId(combo, id);
-    if (editable) {
-        // What setEditable(true) does, less building the drop-down list before it is first
-        // opened.
-        auto* field = new QLineEdit(combo);
-        field->setPalette(combo->palette());
-        combo->setLineEdit(field);
-        combo->setInsertPolicy(QComboBox::NoInsert);
-        combo->setCompleter(nullptr);
-    }
-    combo->addItems(items);
-    const QRect area = units.rect(du.x(), du.y(), du.width(), du.height());
-    const int closedHeight = combo->sizeHint().height();
-    combo->setGeometry(area.x(), area.y(), area.width(), closedHeight);
-    const int itemHeight = std::max(1, combo->fontMetrics().height());
-    combo->setMaxVisibleItems(std::max(1, (area.height() - closedHeight) / itemHeight));
-    return combo;
-}
-
-QCheckBox* makeCheck(QWidget* parent, const DialogUnits& units, int id, const QString& text,
-                     QRect du) {
-    auto* check = new QCheckBox(text, parent);
-    quorl::ui::setControlId(check, id);
-    check->setGeometry(units.rect(du.x(), du.y(), du.width(), du.height()));
-    return check;
-}
-
-void makeLabel(QWidget* parent, const DialogUnits& units, const QString& text, QRect du,
-               Qt::Alignment alignment = Qt::AlignLeft) {
-    auto* label = new QLabel(text, parent);
-    label->setAlignment(alignment | Qt::AlignTop);
-    label->setGeometry(units.rect(du.x(), du.y(), du.width(), du.height()));
 }
 
 // The classic look draws the title on the frame's top line, which the layout counts on.
@@ -96,33 +50,35 @@ SettingsPanel::SettingsPanel(const DialogUnits& units, QWidget* parent) : QWidge
     makeGroup(this, groupStyle, units, "Type Setting", {14, 13, 164, 58});
     makeGroup(this, groupStyle, units, "Optional Function", {187, 11, 262, 85});
 
-    makeLabel(this, units, "Type", {53, 32, 17, 8});
-    type_ = makeCombo(this, units, quorl::kIdType, false, toStrings(quorl::kTypeTexts),
-                      {79, 30, 70, 50});
-    makeLabel(this, units, "Field", {53, 53, 17, 8});
-    field_ = makeCombo(this, units, quorl::kIdField, false, {}, {79, 51, 70, 50});
+    ui::addLabel(this, units, "Type", {53, 32, 17, 8});
+    type_ = ui::addComboBox(this, units, quorl::kIdType, false, ui::latin1Texts(quorl::kTypeTexts),
+                            {79, 30, 70, 50});
+    ui::addLabel(this, units, "Field", {53, 53, 17, 8});
+    field_ = ui::addComboBox(this, units, quorl::kIdField, false, {}, {79, 51, 70, 50});
 
-    makeLabel(this, units, "Channel Name", {199, 24, 46, 8});
-    channelName_ = makeCombo(this, units, quorl::kIdChannelName, true,
-                             toStrings(quorl::kChannelNameTexts), {253, 22, 60, 49});
-    makeLabel(this, units, "Squelch Level", {203, 40, 42, 8});
-    squelch_ =
-        makeCombo(this, units, quorl::kIdSquelchLevel, true, numbered({}, 0, 9), {253, 40, 60, 76});
-    makeLabel(this, units, "W/N", {356, 26, 15, 8}, Qt::AlignRight);
-    wideNarrow_ = makeCombo(this, units, quorl::kIdWideNarrow, true,
-                            toStrings(quorl::kWideNarrowTexts), {381, 24, 60, 61});
-    makeLabel(this, units, "Vox Gain Level", {323, 43, 48, 8});
-    voxGain_ = makeCombo(this, units, quorl::kIdVoxGainLevel, true, numbered("OFF", 1, 10),
-                         {381, 40, 60, 71});
+    ui::addLabel(this, units, "Channel Name", {199, 24, 46, 8});
+    channelName_ = ui::addComboBox(this, units, quorl::kIdChannelName, true,
+                                   ui::latin1Texts(quorl::kChannelNameTexts), {253, 22, 60, 49});
+    ui::addLabel(this, units, "Squelch Level", {203, 40, 42, 8});
+    squelch_ = ui::addComboBox(this, units, quorl::kIdSquelchLevel, true, numbered({}, 0, 9),
+                               {253, 40, 60, 76});
+    ui::addLabel(this, units, "W/N", {356, 26, 15, 8}, Qt::AlignRight);
+    wideNarrow_ = ui::addComboBox(this, units, quorl::kIdWideNarrow, true,
+                                  ui::latin1Texts(quorl::kWideNarrowTexts), {381, 24, 60, 61});
+    ui::addLabel(this, units, "Vox Gain Level", {323, 43, 48, 8});
+    voxGain_ = ui::addComboBox(this, units, quorl::kIdVoxGainLevel, true, numbered("OFF", 1, 10),
+                               {381, 40, 60, 71});
 
-    scramblerFunction_ =
-        makeCheck(this, units, quorl::kIdScramblerFunction, "Scrambler Function", {205, 60, 75, 8});
-    batterySave_ = makeCheck(this, units, quorl::kIdBatterySave, "Battery Save", {293, 60, 53, 8});
-    disableMenu_ = makeCheck(this, units, quorl::kIdDisableMenu, "Disable Menu", {369, 60, 57, 8});
+    scramblerFunction_ = ui::addCheckBox(this, units, quorl::kIdScramblerFunction,
+                                         "Scrambler Function", {205, 60, 75, 8});
+    batterySave_ =
+        ui::addCheckBox(this, units, quorl::kIdBatterySave, "Battery Save", {293, 60, 53, 8});
+    disableMenu_ =
+        ui::addCheckBox(this, units, quorl::kIdDisableMenu, "Disable Menu", {369, 60, 57, 8});
     scramblerMenu_ =
-        makeCheck(this, units, quorl::kIdScramblerMenu, "Scrambler Menu", {205, 77, 65, 8});
-    powerMenu_ = makeCheck(this, units, quorl::kIdPowerMenu, "Power Menu", {293, 77, 53, 8});
-    beep_ = makeCheck(this, units, quorl::kIdBeep, "Beep", {369, 77, 28, 8});
+        ui::addCheckBox(this, units, quorl::kIdScramblerMenu, "Scrambler Menu", {205, 77, 65, 8});
+    powerMenu_ = ui::addCheckBox(this, units, quorl::kIdPowerMenu, "Power Menu", {293, 77, 53, 8});
+    beep_ = ui::addCheckBox(this, units, quorl::kIdBeep, "Beep", {369, 77, 28, 8});
 
     // Picking a model offers that model's bands, the first one chosen.
     connect(type_, &QComboBox::activated, this, [this](int index) {
@@ -133,7 +89,7 @@ SettingsPanel::SettingsPanel(const DialogUnits& units, QWidget* parent) : QWidge
 
 void SettingsPanel::refillField(int typeIndex) {
     field_->clear();
-    field_->addItems(toStrings(quorl::fieldBandTexts(typeIndex)));
+    field_->addItems(ui::latin1Texts(quorl::fieldBandTexts(typeIndex)));
 }
 
 int SettingsPanel::typeIndex() const {

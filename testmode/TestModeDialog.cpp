@@ -1,6 +1,7 @@
 #include "TestModeDialog.h"
 
 #include "ControlId.h"
+#include "DialogControls.h"
 #include "DialogUnits.h"
 #include "MessageBox.h"
 #include "MessageBoxSink.h"
@@ -148,11 +149,7 @@ QComboBox* placeDropDown(QWidget* parent, const ui::DialogUnits& units, const Pl
                          QComboBox* combo) {
     combo->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
     place(parent, units, at, combo);
-    const QRect area = combo->geometry();
-    const int closedHeight = combo->sizeHint().height();
-    combo->setGeometry(area.x(), area.y(), area.width(), closedHeight);
-    const int itemHeight = std::max(1, combo->fontMetrics().height());
-    combo->setMaxVisibleItems(std::max(1, (area.height() - closedHeight) / itemHeight));
+    ui::fitDropDown(combo);
     return combo;
 }
 

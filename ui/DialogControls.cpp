@@ -29,18 +29,26 @@ QComboBox* addComboBox(QWidget* parent, const DialogUnits& units, int id, bool e
                        const QStringList& items, const QRect& du) {
     auto* combo = new QComboBox(parent);
     if (editable) {
-        combo->setEditable(true);
+        // What setEditable(true) does, less building the drop-down list before it is first
+        // opened.
+        auto* field = new QLineEdit(combo);
+        field->setPalette(combo->palette());
+        combo->setLineEdit(field);
         combo->setInsertPolicy(QComboBox::NoInsert);
         combo->setCompleter(nullptr);
     }
     combo->addItems(items);
     place(combo, units, id, du);
+    fitDropDown(combo);
+    return combo;
+}
+
+void fitDropDown(QComboBox* combo) {
     const int closedHeight = combo->sizeHint().height();
     const int listHeight = combo->height() - closedHeight;
     combo->resize(combo->width(), closedHeight);
     const int itemHeight = std::max(1, combo->fontMetrics().height());
     combo->setMaxVisibleItems(std::max(1, listHeight / itemHeight));
-    return combo;
 }
 
 QCheckBox* addCheckBox(QWidget* parent, const DialogUnits& units, int id, const QString& text,

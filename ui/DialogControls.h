@@ -24,6 +24,9 @@ class DialogUnits;
 // takes typed text without adding it to the list.
 QComboBox* addComboBox(QWidget* parent, const DialogUnits& units, int id, bool editable,
                        const QStringList& items, const QRect& du);
+// A drop-down placed over the whole rectangle of itself and its open list gets its natural
+// height, and its list as many entries as the rest of the rectangle holds.
+void fitDropDown(QComboBox* combo);
 QCheckBox* addCheckBox(QWidget* parent, const DialogUnits& units, int id, const QString& text,
                        const QRect& du);
 QLabel* addLabel(QWidget* parent, const DialogUnits& units, const QString& text, const QRect& du,
