@@ -2,7 +2,6 @@
 
 #include "DialogControls.h"
 
-#include "ControlId.h"
 #include "DialogUnits.h"
 #include "FormIds.h"
 
@@ -12,7 +11,6 @@
 #include <QStyle>
 #include <QStyleFactory>
 
-#include <algorithm>
 
 namespace quorl {
 
