@@ -7,12 +7,12 @@
 #include "CommandTable.h"
 #include "DeferredIconStyle.h"
 #include "FileDialogs.h"
+#include "FileNames.h"
 #include "Icons.h"
 #include "MessageBox.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 
 using namespace quorl;
@@ -29,7 +29,7 @@ QString fileFailure(const char* what, const FileResult& result) {
     QString why = QString::fromLocal8Bit(result.reason);
     if (!why.isEmpty())
         why[0] = why[0].toUpper();
-    const QString path = QFile::decodeName(QByteArray::fromStdString(result.path.native()));
+    const QString path = fileNameFromBytes(result.path.native());
     return QStringLiteral("Cannot %1 the file \"%2\".\n%3")
         .arg(QLatin1String(what), QDir::toNativeSeparators(path), why);
 }

@@ -1,13 +1,12 @@
 #include "CZolDoc.h"
 
 #include "CZolView.h"
-
-#include <QFile>
+#include "FileNames.h"
 
 namespace {
 
 std::filesystem::path toPath(const QString& path) {
-    return QFile::encodeName(path).toStdString();
+    return quorl::fileNameToBytes(path).toStdString();
 }
 
 } // namespace

@@ -9,6 +9,7 @@ private slots:
     void init();
     void commandLineNamesTheWork_data();
     void commandLineNamesTheWork();
+    void fileNamesKeepTheirBytes();
     void recentFilesKeepFourNewestFirst();
     void recentFilesSurviveARestart();
     void recentFileMenuTextsNumberAndShorten();
@@ -57,6 +58,7 @@ private slots:
     void recentFileThatIsGoneIsDropped();
     void placeholderShowsWithoutRecentFiles();
     void commandLineFileIsOpened();
+    void commandLineNameOfAnyBytesIsOpenedAndSaved();
     void commandLineFileThatFailsEndsTheProgram();
     void droppedFilesAreOpened();
     void closingAfterEditsAsksNothing();

@@ -4,8 +4,11 @@
 #include "CMainFrame.h"
 #include "CZolApp.h"
 #include "CZolView.h"
+#include "ChannelCodec.h"
+#include "ChannelFile.h"
 #include "CommandTable.h"
 #include "ControlId.h"
+#include "FileNames.h"
 #include "FormIds.h"
 #include "MessageRecorder.h"
 
@@ -18,6 +21,7 @@
 #include <QSettings>
 #include <QTest>
 
+#include <fstream>
 #include <sys/stat.h>
 
 using namespace quorl;
@@ -292,6 +296,27 @@ void FileCommandsTest::commandLineFileIsOpened() {
         QVERIFY(app.mainFrame()->isVisible());
         QVERIFY(app.mainFrame()->acceptDrops());
     }
+}
+
+// A name whose bytes are not UTF-8 reaches the file as it is: Open reads it, Save writes it.
+void FileCommandsTest::commandLineNameOfAnyBytesIsOpenedAndSaved() {
+    const QByteArray path = QFile::encodeName(dir.path()) + "/\xFF-radio.sin";
+    const QByteArray image = imageBytes(imageWithChannels());
+    std::ofstream(path.constData(), std::ios::binary).write(image.data(), image.size());
+    const qsizetype files = QDir(dir.path()).count();
+    const char* argv[] = {"quorl", path.constData()};
+    ui::MessageRecorder messages;
+    CZolApp app;
+    QVERIFY(app.InitInstance(commandLineArguments(2, argv)));
+    QCOMPARE(row(app, 12).first(), "145.50000");
+
+    app.view()->grid()->SetTextMatrix(12, 8, "SAVED");
+    app.mainFrame()->command(kCmdFileSave)->trigger();
+    RadioImage saved{};
+    QVERIFY(loadChannelFile(path.toStdString(), saved).ok);
+    QCOMPARE(decodeChannels(saved).cell(12, kColName), "SAVED");
+    QCOMPARE(QDir(dir.path()).count(), files);
+    QVERIFY(messages.texts().isEmpty());
 }
 
 // A named pipe, say: it is refused at once, never waited on.
