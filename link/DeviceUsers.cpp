@@ -3,10 +3,12 @@
 #include <QFile>
 
 #ifdef Q_OS_LINUX
+#include <cstring>
 #include <dirent.h>
 #include <memory>
 #include <string>
 #include <sys/stat.h>
+#include <unistd.h>
 #endif
 
 namespace quorl {
@@ -14,6 +16,8 @@ namespace quorl {
 #ifdef Q_OS_LINUX
 
 namespace {
+
+constexpr char kDevices[] = "/dev/";
 
 struct DirCloser {
     void operator()(DIR* dir) const { ::closedir(dir); }
@@ -37,10 +41,18 @@ bool processHolds(const std::string& process, dev_t device) {
     if (!descriptors)
         return false;
     while (const dirent* entry = ::readdir(descriptors.get())) {
-        struct stat opened {};
+        if (!isNumber(entry->d_name))
+            continue;
+        const std::string link = folder + entry->d_name;
+        // Only files under /dev are looked at: a stat on a file of a network or user-space
+        // file system could keep us waiting. The link's text says where without asking it.
+        char opened[sizeof kDevices - 1];
+        if (::readlink(link.c_str(), opened, sizeof opened) != sizeof opened ||
+            std::memcmp(opened, kDevices, sizeof opened) != 0)
+            continue;
         // stat follows the descriptor's link to the file that is open.
-        if (isNumber(entry->d_name) && ::stat((folder + entry->d_name).c_str(), &opened) == 0 &&
-            S_ISCHR(opened.st_mode) && opened.st_rdev == device)
+        struct stat file {};
+        if (::stat(link.c_str(), &file) == 0 && S_ISCHR(file.st_mode) && file.st_rdev == device)
             return true;
     }
     return false;
