@@ -1,9 +1,11 @@
 # Front door: every target installs what is missing, then builds with at most two jobs.
 BUILD ?= build
+SANITIZE_BUILD ?= build-asan
 JOBS ?= 2
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: all bootstrap configure build test test-fast bench demo run package clean
+.PHONY: all bootstrap configure build configure-sanitize build-sanitize test test-sanitize \
+	test-fast bench demo run package clean
 
 all: build
 
@@ -16,9 +18,23 @@ configure: bootstrap
 build: configure
 	@cmake --build $(BUILD) -j $(JOBS)
 
-# Every test, the slow end-to-end ones over a pseudo-terminal included.
+# The same program built with AddressSanitizer and UndefinedBehaviorSanitizer.
+configure-sanitize: bootstrap
+	@cmake -S . -B $(SANITIZE_BUILD) -G Ninja $(CMAKE_FLAGS) -DQUORL_SANITIZE=ON >/dev/null
+
+build-sanitize: configure-sanitize
+	@cmake --build $(SANITIZE_BUILD) -j $(JOBS)
+
+# Every test, the slow end-to-end ones over a pseudo-terminal included; then every test
+# again under the sanitizers, one build after the other so that no more than JOBS run.
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+	@$(MAKE) --no-print-directory test-sanitize
+
+# Any sanitizer report ends the program that made it, so its test fails.
+test-sanitize: build-sanitize
+	cd $(SANITIZE_BUILD) && QT_QPA_PLATFORM=offscreen UBSAN_OPTIONS=print_stacktrace=1 \
+		ctest --output-on-failure -j $(JOBS)
 
 # Everything but the tests labelled slow.
 test-fast: build
@@ -38,4 +54,4 @@ package: build
 	@cmake --build $(BUILD) --target package
 
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(SANITIZE_BUILD)

@@ -9,6 +9,7 @@
 #include "DeferredIconStyle.h"
 #include "EmergencyDialog.h"
 #include "FileDialogs.h"
+#include "FileNames.h"
 #include "Icons.h"
 #include "MessageBox.h"
 #include "OptionFunctionDialog.h"
@@ -21,7 +22,6 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 
 namespace quorl {
@@ -33,14 +33,12 @@ namespace {
 // The name a new document offers in the save dialog.
 const QString kUntitled = QStringLiteral("Untitled.sin");
 
-// Names the file, then says why; the reason's own copy of the path is left out.
-QString fileFailure(const char* what, const QString& path, const std::string& reason) {
-    QString why = QFile::decodeName(QByteArray::fromStdString(reason));
-    const QString pathPrefix = path + QStringLiteral(": ");
-    if (why.startsWith(pathPrefix))
-        why.remove(0, pathPrefix.size());
+// Names the file, then says why.
+QString fileFailure(const char* what, const FileResult& result) {
+    QString why = QString::fromLocal8Bit(result.reason);
     if (!why.isEmpty())
         why[0] = why[0].toUpper();
+    const QString path = fileNameFromBytes(result.path.native());
     return QStringLiteral("Cannot %1 the file \"%2\".\n%3")
         .arg(QLatin1String(what), QDir::toNativeSeparators(path), why);
 }
@@ -149,7 +147,7 @@ bool CZolApp::OpenDocumentFile(const QString& path) {
     const QString absolute = QFileInfo(path).absoluteFilePath();
     const FileResult result = document_.OnOpenDocument(absolute);
     if (!result.ok) {
-        ui::messageBox(fileFailure("open", absolute, result.reason));
+        ui::messageBox(fileFailure("open", result));
         return false;
     }
     addToRecentFiles(absolute);
@@ -174,7 +172,7 @@ void CZolApp::OnFileSaveAs() {
 void CZolApp::DoSave(const QString& path) {
     const FileResult result = document_.OnSaveDocument(path);
     if (!result.ok) {
-        ui::messageBox(fileFailure("save", path, result.reason));
+        ui::messageBox(fileFailure("save", result));
         return;
     }
     addToRecentFiles(path);

@@ -1,15 +1,14 @@
 #include "CZolDoc.h"
 
 #include "CZolView.h"
-
-#include <QFile>
+#include "FileNames.h"
 
 namespace quorl {
 
 namespace {
 
 std::filesystem::path toPath(const QString& path) {
-    return QFile::encodeName(path).toStdString();
+    return quorl::fileNameToBytes(path).toStdString();
 }
 
 } // namespace

@@ -1,16 +1,29 @@
 #include "CommandLine.h"
 
+#include <array>
+
 namespace quorl {
 
 namespace {
 
-// "/p" and "/pt" are switches too; anything else that begins with "/" is a path.
+// The shell's switches: printing, and those that only ask for the program to be started, which
+// are taken and ignored.
+constexpr std::array<const char*, 9> kShellSwitches{"p",          "pt",         "dde",
+                                                    "automation", "embedding",  "register",
+                                                    "regserver",  "unregister", "unregserver"};
+
+// The switch an argument names, or empty for a parameter. "/p" and "/pt" are switches too;
+// anything else that begins with "/" is a path, and a "-" that names no shell switch begins a
+// file name.
 QString switchName(const QString& argument) {
-    if (argument.startsWith(u'-'))
-        return argument.mid(1).toLower();
     const QString lower = argument.toLower();
     if (lower == QLatin1String("/p") || lower == QLatin1String("/pt"))
         return lower.mid(1);
+    if (!argument.startsWith(u'-'))
+        return {};
+    for (const char* name : kShellSwitches)
+        if (lower.mid(1) == QLatin1String(name))
+            return lower.mid(1);
     return {};
 }
 
@@ -19,8 +32,13 @@ QString switchName(const QString& argument) {
 ShellCommand parseCommandLine(const QStringList& arguments) {
     ShellCommand command;
     QStringList parameters;
+    bool switchesEnded = false;
     for (const QString& argument : arguments) {
-        const QString name = switchName(argument);
+        if (!switchesEnded && argument == QLatin1String("--")) {
+            switchesEnded = true;
+            continue;
+        }
+        const QString name = switchesEnded ? QString() : switchName(argument);
         if (name == QLatin1String("p"))
             command.kind = ShellCommand::FilePrint;
         else if (name == QLatin1String("pt"))

@@ -17,9 +17,11 @@ struct ShellCommand {
     QString portName;
 };
 
-// The arguments after the program name. Switches start with "-", or are "/p" and "/pt"
-// (any case); unknown switches are ignored, and so is a print switch without a file. Other
-// arguments are parameters: the first is the file, "/pt" takes three more.
+// The arguments after the program name. The shell's switches are "-" or "/" with "p" or "pt"
+// (printing) and "-" with "dde", "automation", "embedding", "register", "regserver",
+// "unregister" or "unregserver" (ignored), in any case; so is a print switch without a file.
+// Every other argument is a parameter, a name beginning with "-" included, and so is every
+// argument after "--". The first parameter is the file, "/pt" takes three more.
 ShellCommand parseCommandLine(const QStringList& arguments);
 
 } // namespace quorl

@@ -1,11 +1,14 @@
 #include "CZolApp.h"
+#include "FileNames.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
+    // Takes the options of its own (-platform, -style, ...) out of argv.
     QApplication application(argc, argv);
     quorl::CZolApp theApp;
-    if (!theApp.InitInstance(application.arguments().mid(1)))
+    // Not application.arguments(): that loses the bytes of a file name that are not UTF-8.
+    if (!theApp.InitInstance(quorl::commandLineArguments(argc, argv)))
         return theApp.exitCode();
     return application.exec();
 }

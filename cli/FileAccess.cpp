@@ -9,8 +9,11 @@ namespace quorl {
 
 namespace {
 
-QString reason(const FileResult& result) {
-    return result.ok ? QString() : QFile::decodeName(QByteArray::fromStdString(result.reason));
+// "PATH: why", the path as the command was given it.
+QString reason(const QString& path, const FileResult& result) {
+    return result.ok ? QString()
+                     : path + QStringLiteral(": ") +
+                           QString::fromLocal8Bit(QByteArray::fromStdString(result.reason));
 }
 
 std::filesystem::path nativePath(const QString& path) {
@@ -20,11 +23,11 @@ std::filesystem::path nativePath(const QString& path) {
 } // namespace
 
 QString loadImageFile(const QString& path, RadioImage& image) {
-    return reason(loadChannelFile(nativePath(path), image));
+    return reason(path, loadChannelFile(nativePath(path), image));
 }
 
 QString saveImageFile(const QString& path, const RadioImage& image) {
-    return reason(saveChannelFile(nativePath(path), image));
+    return reason(path, saveChannelFile(nativePath(path), image));
 }
 
 QString readTextFile(const QString& path, QByteArray& text) {

@@ -259,7 +259,12 @@ CMSFlexGrid::CMSFlexGrid(int rows, int cols, QWidget* parent)
     showCurrentInTable();
 }
 
-CMSFlexGrid::~CMSFlexGrid() = default;
+// The table goes first, while the grid it reports to is whole: left to the base class, the
+// model would go first, and the table would lay itself out again and reach for the corner of
+// a grid that is by then only a QWidget.
+CMSFlexGrid::~CMSFlexGrid() {
+    delete table_;
+}
 
 bool CMSFlexGrid::validCell(int row, int col) const {
     return row >= 0 && row < rows_ && col >= 0 && col < cols_;

@@ -77,10 +77,10 @@ void CZolView::fitParentFrame() {
     if (frame == this)
         return;
     // Lay the frame out now, menu bar included: one that was never shown is not laid out yet.
-    if (frame->layout()) {
-        frame->layout()->invalidate();
+    // A layout that is up to date is left alone: laying out the frame again would start a
+    // geometry animation on its toolbar and central widget each time.
+    if (frame->layout())
         frame->layout()->activate();
-    }
     const QSize spare = maximumViewportSize() - widget()->size();
     frame->resize(frame->width() - std::max(0, spare.width()),
                   frame->height() - std::max(0, spare.height()));

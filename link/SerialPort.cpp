@@ -1,5 +1,6 @@
 #include "SerialPort.h"
 
+#include "DeviceUsers.h"
 #include "SerialDevice.h"
 
 #include <QDeadlineTimer>
@@ -7,6 +8,8 @@
 #include <QSerialPort>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 
 #ifdef Q_OS_UNIX
 #include <sys/ioctl.h>
@@ -33,8 +36,16 @@ SerialPort::~SerialPort() {
 
 bool SerialPort::open(const QString& portName, const SerialTimeouts& timeouts) {
     close();
+    const QString device = serialDevicePath(portName);
+    // The exclusive flag below keeps out only those who come after us: a device that another
+    // program, or another part of this one, has open already is refused before opening, which
+    // would disturb its line.
+    if (isDeviceOpen(device)) {
+        error_ = QString::fromLocal8Bit(std::strerror(EBUSY));
+        return false;
+    }
     auto port = std::make_unique<QSerialPort>();
-    port->setPortName(serialDevicePath(portName));
+    port->setPortName(device);
     // QSerialPort opens only an existing device and keeps other Qt programs out with a lock
     // file; it puts the line into raw mode without flow control, which the radio never uses.
     if (!port->open(QIODevice::ReadWrite)) {

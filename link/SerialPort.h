@@ -22,7 +22,7 @@ public:
     SerialPort& operator=(const SerialPort&) = delete;
 
     // "COM1".."COM4" are mapped by serialDevicePath(). Fails when the device does not exist
-    // or somebody else holds it.
+    // or somebody, this program included, holds it already.
     bool open(const QString& portName, const SerialTimeouts& timeouts) override;
     void purge(PurgeMode mode) override;
     // Waits until the bytes have left the driver, at most writeTotal(count) ms; bytes still

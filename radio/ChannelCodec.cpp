@@ -58,6 +58,8 @@ std::string nameCell(ConstBytes slot) {
     return name;
 }
 
+// A count of 1000 MHz or more keeps the same rule, its hundreds going into the top byte as
+// they come: a top byte A0..F9 from a radio or a file survives an Open and Save.
 void encodeFrequency(std::string_view text, Bytes field) {
     const std::uint32_t count = frequencyCount(text).value_or(0);
     if (count == 0) {

@@ -10,7 +10,7 @@ namespace quorl {
 
 namespace {
 
-constexpr std::uint32_t kLargestCount = 99'999'999; // eight BCD digits
+constexpr double kLargestCount = std::numeric_limits<std::uint32_t>::max();
 constexpr std::uint32_t kCountsPerMegahertz = 100'000;
 
 bool isBlank(char c) {
@@ -92,7 +92,7 @@ std::int32_t readLeadingInteger(std::string_view text) {
 std::optional<std::uint32_t> frequencyCount(std::string_view text) {
     const double count =
         std::trunc(decimalMultiply(readLeadingNumber(text), double{kCountsPerMegahertz}));
-    if (!(count >= 0.0 && count <= double{kLargestCount}))
+    if (!(count >= 0.0 && count <= kLargestCount))
         return std::nullopt;
     return static_cast<std::uint32_t>(count);
 }

@@ -19,7 +19,7 @@ double readLeadingNumber(std::string_view text);
 std::int32_t readLeadingInteger(std::string_view text);
 
 // A frequency text in MHz to its count of 10 Hz units: decimalMultiply by 100000, truncated
-// toward zero. Empty when the product is not in 0..99999999, the range 8 BCD digits hold.
+// toward zero. Empty when the product is negative or does not fit the 32-bit count.
 std::optional<std::uint32_t> frequencyCount(std::string_view text);
 
 // A count of 10 Hz units as the table shows it: MHz with "%3.5f".

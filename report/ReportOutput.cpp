@@ -3,6 +3,7 @@
 #include "ReportLayout.h"
 #include "ReportPainter.h"
 
+#include <QFile>
 #include <QLocale>
 #include <QPageLayout>
 #include <QPainter>
@@ -42,8 +43,11 @@ bool paintReport(QPagedPaintDevice& device, const ReportPainter& report, int fir
 FileResult writeReportPdf(const RadioImage& image, const QString& path,
                           std::function<void()> beforePage) {
     QSaveFile file(path);
+    const auto failed = [&](const QString& reason) {
+        return FileResult{false, QFile::encodeName(path).toStdString(), reason.toStdString(), {}};
+    };
     if (!file.open(QIODevice::WriteOnly))
-        return {false, file.errorString().toStdString()};
+        return failed(file.errorString());
     {
         QPdfWriter pdf(&file);
         pdf.setResolution(kPdfResolution);
@@ -53,11 +57,11 @@ FileResult writeReportPdf(const RadioImage& image, const QString& path,
                                       QPageLayout::Millimeter));
         const ReportPainter report(image, std::move(beforePage));
         if (!paintReport(pdf, report, 1, kReportPageCount))
-            return {false, "the PDF could not be drawn"};
+            return failed(QStringLiteral("the PDF could not be drawn"));
     }
     if (!file.commit())
-        return {false, file.errorString().toStdString()};
-    return {true, {}};
+        return failed(file.errorString());
+    return {true, QFile::encodeName(path).toStdString(), {}, {}};
 }
 
 } // namespace quorl

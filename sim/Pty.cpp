@@ -17,15 +17,18 @@ Pty::Pty() {
         return;
     }
     const char* name = ::ptsname(master_);
-    slave_ = name ? ::open(name, O_RDWR | O_NOCTTY) : -1;
+    const int slave = name ? ::open(name, O_RDWR | O_NOCTTY) : -1;
     termios raw{};
-    if (slave_ < 0 || ::tcgetattr(slave_, &raw) != 0) {
+    if (slave < 0 || ::tcgetattr(slave, &raw) != 0) {
         error_ = std::strerror(errno);
+        if (slave >= 0)
+            ::close(slave);
         hangUp();
         return;
     }
     ::cfmakeraw(&raw);
-    ::tcsetattr(slave_, TCSANOW, &raw);
+    ::tcsetattr(slave, TCSANOW, &raw);
+    ::close(slave);
     slavePath_ = name;
     ::fcntl(master_, F_SETFL, ::fcntl(master_, F_GETFL) | O_NONBLOCK);
 }
@@ -37,10 +40,7 @@ Pty::~Pty() {
 void Pty::hangUp() {
     if (master_ >= 0)
         ::close(master_);
-    if (slave_ >= 0)
-        ::close(slave_);
     master_ = -1;
-    slave_ = -1;
 }
 
 } // namespace quorl

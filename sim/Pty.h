@@ -1,8 +1,9 @@
 #pragma once
 
 // A pseudo-terminal: the program opens the slave path like a serial port, the simulated radio
-// reads and writes the master end. The slave is kept open here too, in raw mode, so that the
-// line neither echoes nor hangs up between two jobs of the program.
+// reads and writes the master end. The slave is put into raw mode here, so that the line never
+// echoes, and then closed: the program refuses a port that somebody else holds open. Between
+// two jobs of the program nobody has the slave open and the master end reads as hung up.
 
 #include <string>
 
@@ -26,7 +27,6 @@ public:
 
 private:
     int master_ = -1;
-    int slave_ = -1;
     std::string slavePath_;
     std::string error_;
 };

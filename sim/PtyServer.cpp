@@ -19,6 +19,9 @@ struct Answer {
 
 // With nothing to send, wake up now and then to look at the stop flag.
 constexpr std::chrono::milliseconds kIdleWait{200};
+// While nobody has the line open the master end reads as hung up at once: look again after
+// this long, well within what the program waits for an answer.
+constexpr std::chrono::milliseconds kClosedLineWait{5};
 
 timespec toTimespec(Clock::duration wait) {
     const auto ns = std::chrono::duration_cast<std::chrono::nanoseconds>(wait).count();
@@ -57,6 +60,10 @@ void PtyServer::serve(const volatile std::sig_atomic_t& stop, const sigset_t& wa
         const int ready = ::ppoll(&in, 1, &timeout, &waitMask);
         if (ready < 0 && errno != EINTR)
             break;
+        if (ready > 0 && !(in.revents & POLLIN) && (in.revents & POLLHUP)) {
+            const timespec pause = toTimespec(kClosedLineWait);
+            ::ppoll(nullptr, 0, &pause, &waitMask);
+        }
         if (ready > 0 && (in.revents & POLLIN)) {
             const ssize_t n = ::read(pty_.master(), incoming.data(), incoming.size());
             const Clock::time_point arrived = Clock::now();

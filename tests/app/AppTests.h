@@ -12,6 +12,7 @@ private slots:
     void init();
     void commandLineNamesTheWork_data();
     void commandLineNamesTheWork();
+    void fileNamesKeepTheirBytes();
     void recentFilesKeepFourNewestFirst();
     void recentFilesSurviveARestart();
     void recentFileMenuTextsNumberAndShorten();
@@ -62,6 +63,7 @@ private slots:
     void recentFileThatIsGoneIsDropped();
     void placeholderShowsWithoutRecentFiles();
     void commandLineFileIsOpened();
+    void commandLineNameOfAnyBytesIsOpenedAndSaved();
     void commandLineFileThatFailsEndsTheProgram();
     void droppedFilesAreOpened();
     void closingAfterEditsAsksNothing();

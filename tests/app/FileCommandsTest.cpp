@@ -5,8 +5,11 @@
 #include "CZolApp.h"
 #include "CZolView.h"
 #include "CellEditor.h"
+#include "ChannelCodec.h"
+#include "ChannelFile.h"
 #include "CommandTable.h"
 #include "ControlId.h"
+#include "FileNames.h"
 #include "FormIds.h"
 #include "MessageRecorder.h"
 
@@ -19,10 +22,16 @@
 #include <QSettings>
 #include <QTest>
 
+#include <fstream>
+#include <sys/stat.h>
+
 using namespace quorl;
 using namespace apptest;
 
 namespace {
+
+// A size that stands for a named pipe instead of a file.
+constexpr int kNamedPipe = -2;
 
 // An image with three channels in use and the settings as after New.
 RadioImage imageWithChannels() {
@@ -147,9 +156,12 @@ void FileCommandsTest::failedOpenChangesNothing_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<int>("size");
     QTest::addColumn<QString>("reason");
-    QTest::newRow("100 bytes") << "short.sin" << 100 << "100 bytes";
-    QTest::newRow("empty") << "empty.sin" << 0 << "0 bytes";
-    QTest::newRow("missing") << "missing.sin" << -1 << "No such file";
+    QTest::newRow("100 bytes") << "short.sin" << 100
+                               << "The file ends after 100 bytes; a channel data file holds 8192";
+    QTest::newRow("empty") << "empty.sin" << 0
+                           << "The file ends after 0 bytes; a channel data file holds 8192";
+    QTest::newRow("missing") << "missing.sin" << -1 << "No such file or directory";
+    QTest::newRow("named pipe") << "pipe.sin" << kNamedPipe << "It is not a regular file";
 }
 
 void FileCommandsTest::failedOpenChangesNothing() {
@@ -161,6 +173,8 @@ void FileCommandsTest::failedOpenChangesNothing() {
     const QString bad = dir.filePath(name);
     if (size >= 0)
         writeFile(bad, QByteArray(size, '\x11'));
+    else if (size == kNamedPipe)
+        QCOMPARE(::mkfifo(QFile::encodeName(bad).constData(), 0600), 0);
 
     auto app = startApp();
     QVERIFY(app);
@@ -170,9 +184,7 @@ void FileCommandsTest::failedOpenChangesNothing() {
 
     ui::MessageRecorder messages;
     QVERIFY(!app->OpenDocumentFile(bad));
-    QCOMPARE(messages.texts().size(), 1);
-    QVERIFY2(messages.texts()[0].contains(bad), qPrintable(messages.texts()[0]));
-    QVERIFY2(messages.texts()[0].contains(reason), qPrintable(messages.texts()[0]));
+    QCOMPARE(messages.texts(), QStringList{"Cannot open the file \"" + bad + "\".\n" + reason});
     QCOMPARE(app->document().pathName(), good);
     QCOMPARE(imageBytes(app->document().image()), imageBefore);
     QCOMPARE(app->view()->grid()->TextMatrix(5, 8), "EDITED");
@@ -285,12 +297,36 @@ void FileCommandsTest::commandLineFileIsOpened() {
     QVERIFY(app.mainFrame()->acceptDrops());
 }
 
-void FileCommandsTest::commandLineFileThatFailsEndsTheProgram() {
+// A name whose bytes are not UTF-8 reaches the file as it is: Open reads it, Save writes it.
+void FileCommandsTest::commandLineNameOfAnyBytesIsOpenedAndSaved() {
+    const QByteArray path = QFile::encodeName(dir.path()) + "/\xFF-radio.sin";
+    const QByteArray image = imageBytes(imageWithChannels());
+    std::ofstream(path.constData(), std::ios::binary).write(image.data(), image.size());
+    const qsizetype files = QDir(dir.path()).count();
+    const char* argv[] = {"quorl", path.constData()};
     ui::MessageRecorder messages;
     CZolApp app;
-    QVERIFY(!app.InitInstance({dir.filePath("nowhere.sin")}));
-    QCOMPARE(messages.texts().size(), 1);
-    QVERIFY(messages.texts()[0].contains("nowhere.sin"));
+    QVERIFY(app.InitInstance(commandLineArguments(2, argv)));
+    QCOMPARE(row(app, 12).first(), "145.50000");
+
+    app.view()->grid()->SetTextMatrix(12, 8, "SAVED");
+    app.mainFrame()->command(kCmdFileSave)->trigger();
+    RadioImage saved{};
+    QVERIFY(loadChannelFile(path.toStdString(), saved).ok);
+    QCOMPARE(decodeChannels(saved).cell(12, kColName), "SAVED");
+    QCOMPARE(QDir(dir.path()).count(), files);
+    QVERIFY(messages.texts().isEmpty());
+}
+
+// A named pipe, say: it is refused at once, never waited on.
+void FileCommandsTest::commandLineFileThatFailsEndsTheProgram() {
+    const QString pipe = dir.filePath("argument-pipe.sin");
+    QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    ui::MessageRecorder messages;
+    CZolApp app;
+    QVERIFY(!app.InitInstance({pipe}));
+    QCOMPARE(messages.texts(),
+             QStringList{"Cannot open the file \"" + pipe + "\".\nIt is not a regular file"});
     QVERIFY(!app.mainFrame()->isVisible());
 }
 

@@ -1,5 +1,6 @@
 #include "AppTests.h"
 #include "CommandLine.h"
+#include "FileNames.h"
 #include "RecentFileList.h"
 
 #include <QSettings>
@@ -35,8 +36,14 @@ void ShellTest::commandLineNamesTheWork_data() {
                               << "Laser";
     QTest::newRow("print without a file") << QStringList{"/p"} << ShellCommand::FileNew << ""
                                           << "";
-    QTest::newRow("unknown switch ignored")
-        << QStringList{"-dde", "b.sin"} << ShellCommand::FileOpen << "b.sin"
+    QTest::newRow("shell switch ignored")
+        << QStringList{"-DDE", "b.sin"} << ShellCommand::FileOpen << "b.sin"
+        << "";
+    QTest::newRow("dash begins a file name")
+        << QStringList{"-x.sin"} << ShellCommand::FileOpen << "-x.sin"
+        << "";
+    QTest::newRow("after a double dash everything is a file")
+        << QStringList{"--", "-p", "/p"} << ShellCommand::FileOpen << "-p"
         << "";
     QTest::newRow("first file counts")
         << QStringList{"b.sin", "c.sin"} << ShellCommand::FileOpen << "b.sin"
@@ -52,6 +59,18 @@ void ShellTest::commandLineNamesTheWork() {
     QCOMPARE(command.kind, kind);
     QCOMPARE(command.fileName, file);
     QCOMPARE(command.printerName, printer);
+}
+
+void ShellTest::fileNamesKeepTheirBytes() {
+    const QByteArray utf8[] = {"plain.sin", "caf\xC3\xA9.sin", "\xF0\x9F\x93\xBB.sin"};
+    for (const QByteArray& bytes : utf8)
+        QCOMPARE(fileNameFromBytes(bytes), QString::fromUtf8(bytes));
+    const QByteArray other[] = {"\xFF.sin", "caf\xC3", "\xED\xA0\x80", "\xC0\xAF",
+                                "\xF0\x9F\x93\xBB\xBB\xC3\xA9\xE9"};
+    for (const QByteArray& bytes : other) {
+        QVERIFY(fileNameFromBytes(bytes) != QString::fromUtf8(bytes));
+        QCOMPARE(fileNameToBytes(fileNameFromBytes(bytes)), bytes);
+    }
 }
 
 void ShellTest::recentFilesKeepFourNewestFirst() {

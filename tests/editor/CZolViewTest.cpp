@@ -196,6 +196,17 @@ private slots:
         QCOMPARE(frame->size(), QSize(300, 200));
     }
 
+    // New and Open run it again and again: nothing may pile up in the window.
+    void initialUpdateLeavesNoObjectsBehind() {
+        frame->show();
+        QVERIFY(QTest::qWaitForWindowExposed(frame.get()));
+        view->OnInitialUpdate();
+        const qsizetype objects = frame->findChildren<QObject*>().size();
+        for (int i = 0; i < 5; ++i)
+            view->OnInitialUpdate();
+        QCOMPARE(frame->findChildren<QObject*>().size(), objects);
+    }
+
     void editDataSaysHowAndGoesToChannelOne() {
         view->OnInitialUpdate();
         grid()->SetRow(40);

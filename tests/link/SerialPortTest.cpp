@@ -12,8 +12,11 @@
 #include <atomic>
 #include <chrono>
 #include <fcntl.h>
+#include <filesystem>
 #include <poll.h>
 #include <sys/ioctl.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
 #include <termios.h>
 #include <thread>
 #include <unistd.h>
@@ -65,6 +68,26 @@ protected:
     Pty pty;
     SerialPort port;
 };
+
+// The descriptor of this process on the terminal (the port's own, while it is open), or -1.
+int heldDescriptor(const std::string& path) {
+    struct stat device {};
+    if (::stat(path.c_str(), &device) != 0)
+        return -1;
+    for (const auto& entry : std::filesystem::directory_iterator("/proc/self/fd")) {
+        struct stat opened {};
+        if (::stat(entry.path().c_str(), &opened) == 0 && S_ISCHR(opened.st_mode) &&
+            opened.st_rdev == device.st_rdev)
+            return std::stoi(entry.path().filename().string());
+    }
+    return -1;
+}
+
+int exclusiveFlag(int descriptor) {
+    int flag = -1;
+    ::ioctl(descriptor, TIOCGEXCL, &flag);
+    return flag;
+}
 
 struct TimedRead {
     LinkResult result;
@@ -164,40 +187,68 @@ TEST_F(SerialPortTest, EveryByteWrittenArrivesDespiteAPurgeRightAfterIt) {
 }
 
 TEST_F(SerialPortTest, OpenIsExclusiveAndReleasedOnClose) {
-    // A descriptor of our own, opened first, to look at the device's exclusive flag.
-    const int watcher = ::open(pty.slavePath().c_str(), O_RDWR | O_NOCTTY);
-    ASSERT_GE(watcher, 0);
-    const auto exclusive = [&] {
-        int flag = -1;
-        ::ioctl(watcher, TIOCGEXCL, &flag);
-        return flag;
-    };
-
     ASSERT_TRUE(port.open(QStringLiteral("COM1"), kCloneTimeouts));
-    EXPECT_EQ(exclusive(), 1);
+    const int held = heldDescriptor(pty.slavePath());
+    ASSERT_GE(held, 0);
+    EXPECT_EQ(exclusiveFlag(held), 1);
     SerialPort second;
     EXPECT_FALSE(second.open(QStringLiteral("COM1"), kCloneTimeouts));
     EXPECT_FALSE(second.errorString().isEmpty());
 
     port.close();
-    EXPECT_EQ(exclusive(), 0);
-    EXPECT_TRUE(second.open(QStringLiteral("COM1"), kCloneTimeouts));
+    EXPECT_EQ(heldDescriptor(pty.slavePath()), -1);
+    const int watcher = ::open(pty.slavePath().c_str(), O_RDWR | O_NOCTTY);
+    ASSERT_GE(watcher, 0);
+    EXPECT_EQ(exclusiveFlag(watcher), 0);
     ::close(watcher);
+    EXPECT_TRUE(second.open(QStringLiteral("COM1"), kCloneTimeouts));
+}
+
+// Whoever holds the line, another program with a plain open (no lock file, no exclusive
+// flag) or this one, the port is refused before it is opened.
+TEST_F(SerialPortTest, DeviceAlreadyOpenIsRefused) {
+    int ready[2];
+    int release[2];
+    ASSERT_EQ(::pipe(ready), 0);
+    ASSERT_EQ(::pipe(release), 0);
+    const pid_t holder = ::fork();
+    if (holder == 0) {
+        ::close(release[1]); // so that the parent's close ends the read below
+        const int line = ::open(pty.slavePath().c_str(), O_RDWR | O_NOCTTY);
+        char byte = 'h';
+        [[maybe_unused]] const ssize_t told = ::write(ready[1], &byte, 1);
+        [[maybe_unused]] const ssize_t released = ::read(release[0], &byte, 1);
+        ::_exit(line >= 0 ? 0 : 1);
+    }
+    ::close(ready[1]);
+    ::close(release[0]);
+    char byte = 0;
+    ASSERT_EQ(::read(ready[0], &byte, 1), 1);
+    EXPECT_FALSE(port.open(QStringLiteral("COM1"), kCloneTimeouts));
+    EXPECT_FALSE(port.isOpen());
+    ::close(release[1]);
+    int status = -1;
+    ASSERT_EQ(::waitpid(holder, &status, 0), holder);
+    EXPECT_EQ(status, 0);
+    ::close(ready[0]);
+
+    const int ours = ::open(pty.slavePath().c_str(), O_RDWR | O_NOCTTY);
+    ASSERT_GE(ours, 0);
+    EXPECT_FALSE(port.open(QStringLiteral("COM1"), kCloneTimeouts));
+    ::close(ours);
+    EXPECT_TRUE(port.open(QStringLiteral("COM1"), kCloneTimeouts));
 }
 
 TEST_F(SerialPortTest, OpenSetsTheRadioLine) {
-    const int watcher = ::open(pty.slavePath().c_str(), O_RDWR | O_NOCTTY);
-    ASSERT_GE(watcher, 0);
     ASSERT_TRUE(port.open(QStringLiteral("COM1"), kCloneTimeouts));
     termios line{};
-    ASSERT_EQ(::tcgetattr(watcher, &line), 0);
+    ASSERT_EQ(::tcgetattr(heldDescriptor(pty.slavePath()), &line), 0);
     EXPECT_EQ(::cfgetospeed(&line), B9600);
     EXPECT_EQ(::cfgetispeed(&line), B9600);
     EXPECT_EQ(line.c_cflag & CSIZE, tcflag_t{CS8});
     EXPECT_EQ(line.c_cflag & (PARENB | CSTOPB | CRTSCTS), tcflag_t{0});
     EXPECT_EQ(line.c_iflag & (IXON | IXOFF | INPCK), tcflag_t{0});
     EXPECT_EQ(line.c_lflag & (ICANON | ECHO), tcflag_t{0}); // binary: no line editing
-    ::close(watcher);
 }
 
 TEST_F(SerialPortTest, MissingDeviceCannotBeOpened) {

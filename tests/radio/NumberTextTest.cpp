@@ -75,10 +75,14 @@ TEST(NumberText, FrequencyCountTruncatesToTenHertz) {
     const struct {
         const char* text;
         std::optional<std::uint32_t> count;
-    } cases[] = {{"446.00625", 44600625},  {"145.5", 14550000},     {"446.006259", 44600625},
-                 {"446.006249", 44600624}, {"999.99999", 99999999}, {"", 0},
-                 {"-0.000001", 0},         {"1000", std::nullopt},  {"-446", std::nullopt},
-                 {"1e300", std::nullopt}};
+    } cases[] = {
+        // clang-format off
+        {"446.00625", 44600625}, {"145.5", 14550000}, {"446.006259", 44600625},
+        {"446.006249", 44600624}, {"999.99999", 99999999}, {"", 0}, {"-0.000001", 0},
+        {"1000", 100000000}, {"42949.67295", 4294967295}, {"42949.67296", std::nullopt},
+        {"-446", std::nullopt}, {"1e300", std::nullopt},
+        // clang-format on
+    };
     for (const auto& c : cases)
         EXPECT_EQ(frequencyCount(c.text), c.count) << '"' << c.text << '"';
 }

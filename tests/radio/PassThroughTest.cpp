@@ -97,3 +97,28 @@ TEST_F(PassThrough, EncodingAnyTextsChangesOnlyOwnedBits) {
         expectOnlyOwnedBitsChanged(before, after, panel);
     }
 }
+
+// Frequencies stored in BCD survive an edit-free decode and encode byte for byte, whatever
+// their top byte, 1000 MHz and more (A0..F9) included.
+TEST_F(PassThrough, DecodeThenEncodeKeepsEveryBcdFrequency) {
+    std::vector<std::uint8_t> tops;
+    for (int top = 0x01; top <= 0xF9; ++top)
+        if ((top & 0x0F) <= 9)
+            tops.push_back(static_cast<std::uint8_t>(top));
+    auto bcd = [&] { return static_cast<std::uint8_t>(below(10) * 16 + below(10)); };
+    RadioImage before = randomImage();
+    for (std::size_t field = 0; field < tops.size(); ++field) {
+        const std::size_t at = field / 2 * 16 + field % 2 * 4;
+        before[at] = bcd();
+        before[at + 1] = bcd();
+        before[at + 2] = bcd();
+        before[at + 3] = tops[field];
+    }
+    RadioImage after = before;
+    encodeChannels(decodeChannels(before), after);
+    for (std::size_t field = 0; field < tops.size(); ++field) {
+        const std::size_t at = field / 2 * 16 + field % 2 * 4;
+        EXPECT_TRUE(std::equal(before.begin() + at, before.begin() + at + 4, after.begin() + at))
+            << "top byte 0x" << std::hex << int{tops[field]};
+    }
+}
