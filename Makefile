@@ -18,9 +18,11 @@ configure: bootstrap
 build: configure
 	@cmake --build $(BUILD) -j $(JOBS)
 
-# The same program built with AddressSanitizer and UndefinedBehaviorSanitizer.
+# The same program built with AddressSanitizer and UndefinedBehaviorSanitizer, unoptimised:
+# it compiles in half the time, and the tests need no speed.
 configure-sanitize: bootstrap
-	@cmake -S . -B $(SANITIZE_BUILD) -G Ninja $(CMAKE_FLAGS) -DQUORL_SANITIZE=ON >/dev/null
+	@cmake -S . -B $(SANITIZE_BUILD) -G Ninja $(CMAKE_FLAGS) -DCMAKE_BUILD_TYPE=Debug \
+		-DQUORL_SANITIZE=ON >/dev/null
 
 build-sanitize: configure-sanitize
 	@cmake --build $(SANITIZE_BUILD) -j $(JOBS)

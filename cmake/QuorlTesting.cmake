@@ -34,10 +34,12 @@ endfunction()
 
 # quorl_add_benchmark(<name> SOURCES ... LIBS ...)
 # A Google Benchmark executable, built into <build>/bench and run by `make bench`, not by CTest.
+# The sanitizer build, which only runs the tests, builds it only when asked to.
 function(quorl_add_benchmark name)
     cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
     add_executable(${name} ${ARG_SOURCES})
     target_link_libraries(${name} PRIVATE ${ARG_LIBS} benchmark::benchmark benchmark::benchmark_main)
     target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests/support)
-    set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bench)
+    set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bench
+        EXCLUDE_FROM_ALL ${QUORL_SANITIZE})
 endfunction()
