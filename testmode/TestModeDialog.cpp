@@ -189,7 +189,12 @@ TestModeDialog::TestModeDialog(const QString& portName, int typeIndex, int field
     connectControls();
 }
 
-TestModeDialog::~TestModeDialog() = default;
+// The base class hides the window, and with it the tone lists, after this dialog's own part is
+// gone: a list closing then must not report to it.
+TestModeDialog::~TestModeDialog() {
+    for (const Side side : {kReceive, kTransmit})
+        static_cast<ToneList*>(sides_[side].tones)->closedUp = nullptr;
+}
 
 void TestModeDialog::setExchangeLine(ByteLink* line, Pacer* pacer) {
     line_ = line;
