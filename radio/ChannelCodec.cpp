@@ -7,6 +7,8 @@
 #include "ToneCode.h"
 
 #include <algorithm>
+#include <array>
+#include <optional>
 
 namespace quorl {
 
@@ -24,13 +26,18 @@ bool inUse(ConstBytes record) {
     return !isBlankMark(record[kRecReceive + 3]) || !isBlankMark(record[kRecTransmit + 3]);
 }
 
-std::string frequencyCell(ConstBytes field) {
+// The count of 10 Hz units a field stands for, each nibble at face value; none when its top
+// byte marks it empty.
+std::optional<std::uint32_t> storedCount(ConstBytes field) {
     if (isBlankMark(field[3]))
-        return {};
-    const auto count =
-        static_cast<std::uint32_t>(bcdValue(field[3]) * 1'000'000 + bcdValue(field[2]) * 10'000 +
-                                   bcdValue(field[1]) * 100 + bcdValue(field[0]));
-    return frequencyText(count);
+        return std::nullopt;
+    return static_cast<std::uint32_t>(bcdValue(field[3]) * 1'000'000 + bcdValue(field[2]) * 10'000 +
+                                      bcdValue(field[1]) * 100 + bcdValue(field[0]));
+}
+
+std::string frequencyCell(ConstBytes field) {
+    const std::optional<std::uint32_t> count = storedCount(field);
+    return count ? frequencyText(*count) : std::string();
 }
 
 // A stored tone shows even on a channel not in use; a missing one shows "OFF" only in use.
@@ -58,18 +65,47 @@ std::string nameCell(ConstBytes slot) {
     return name;
 }
 
-// A count of 1000 MHz or more keeps the same rule, its hundreds going into the top byte as
-// they come: a top byte A0..F9 from a radio or a file survives an Open and Save.
+// The byte that reads as a number 0..165 with its nibbles at face value: BCD up to 159
+// (A0..F9 for 100 and more), then FA..FF.
+std::uint8_t faceValueByte(std::uint32_t number) {
+    const std::uint32_t high = std::min<std::uint32_t>(number / 10, 0x0F);
+    return static_cast<std::uint8_t>(high * 16 + number - high * 10);
+}
+
+// Bytes that read as the count, each from the top taking as much of it as it holds: plain
+// BCD below 1600 MHz, the top byte FA..FE up to 1649.99999 MHz, lower bytes above 99 beyond.
+// None when the count is more than four bytes hold (the top byte stops at FE, as FF marks an
+// empty field).
+std::optional<std::array<std::uint8_t, 4>> countBytes(std::uint32_t count) {
+    constexpr std::uint32_t kPlaces[] = {1, 100, 10'000, 1'000'000};
+    constexpr std::uint32_t kLargestLower = 165; // FF
+    constexpr std::uint32_t kLargestTop = 164;   // FE
+    std::array<std::uint8_t, 4> bytes{};
+    for (int i = 3; i >= 0; --i) {
+        const std::uint32_t held =
+            std::min(count / kPlaces[i], i == 3 ? kLargestTop : kLargestLower);
+        bytes[i] = faceValueByte(held);
+        count -= held * kPlaces[i];
+    }
+    if (count != 0)
+        return std::nullopt;
+    return bytes;
+}
+
+// Several byte patterns read as one count (0A and 10 both as 10, 25 06 A0 44 as 25 06 00 45):
+// a field that still reads as its cell's count keeps its bytes, so that a channel nobody
+// edited is stored exactly as it came from the radio or the file.
 void encodeFrequency(std::string_view text, Bytes field) {
     const std::uint32_t count = frequencyCount(text).value_or(0);
-    if (count == 0) {
+    if (count != 0 && storedCount(field) == count)
+        return;
+    const std::optional<std::array<std::uint8_t, 4>> bytes =
+        count == 0 ? std::nullopt : countBytes(count);
+    if (!bytes) {
         std::fill_n(field, 4, kErased);
         return;
     }
-    field[0] = bcdByte(static_cast<int>(count % 100));
-    field[1] = bcdByte(static_cast<int>(count / 100 % 100));
-    field[2] = bcdByte(static_cast<int>(count / 10'000 % 100));
-    field[3] = bcdByte(static_cast<int>(count / 1'000'000));
+    std::copy(bytes->begin(), bytes->end(), field);
 }
 
 void encodeTone(std::string_view text, Bytes tone) {
