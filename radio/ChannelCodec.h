@@ -37,6 +37,8 @@ struct ChannelSheet {
 bool channelInUse(const RadioImage& image, int channel);
 
 ChannelSheet decodeChannels(const RadioImage& image);
+// A frequency field that already reads as its cell's value keeps its bytes (several byte
+// patterns read alike), so that a Save without edits stores it unchanged.
 void encodeChannels(const ChannelSheet& sheet, RadioImage& image);
 
 } // namespace quorl
