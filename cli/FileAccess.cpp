@@ -1,9 +1,9 @@
 #include "FileAccess.h"
 
 #include "ChannelFile.h"
+#include "FileWriter.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 namespace quorl {
 
@@ -41,10 +41,8 @@ QString readTextFile(const QString& path, QByteArray& text) {
 }
 
 QString writeTextFile(const QString& path, const QByteArray& text) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit())
-        return path + QStringLiteral(": ") + file.errorString();
-    return {};
+    return reason(path, replaceFile(nativePath(path),
+                                    std::string_view(text.constData(), std::size_t(text.size()))));
 }
 
 } // namespace quorl

@@ -13,6 +13,8 @@ namespace quorl {
 
 namespace {
 
+// Names to try when the time's own is taken.
+constexpr int kNameAttempts = 1000;
 const QString kReadWord = QStringLiteral("read");
 const QString kWriteWord = QStringLiteral("write");
 // 2025-01-31T14-03-22.123Z-read.sin: sorts by time as text, and no colons for other systems.
@@ -52,14 +54,18 @@ BackupResult keepBackup(const RadioImage& image, TransferDirection direction,
     if (!folder.mkpath(QStringLiteral(".")))
         return {{}, folder.path() + QStringLiteral(": cannot create the folder")};
 
-    // Two copies in the same millisecond: the later one takes the next free millisecond.
-    QDateTime time = when;
-    while (folder.exists(fileName(time, direction)))
-        time = time.addMSecs(1);
-    const QString path = folder.filePath(fileName(time, direction));
-    const FileResult saved = saveChannelFile(QFile::encodeName(path).toStdString(), image);
-    if (!saved.ok)
-        return {{}, QFile::decodeName(QByteArray::fromStdString(saved.reason))};
+    // Two copies in the same millisecond: the later one takes the next free millisecond. So
+    // does a copy whose name something has already, a link planted there included: that is
+    // never followed nor replaced.
+    QString path;
+    for (int attempt = 0;; ++attempt) {
+        path = folder.filePath(fileName(when.addMSecs(attempt), direction));
+        const FileResult saved = createChannelFile(QFile::encodeName(path).toStdString(), image);
+        if (saved.ok)
+            break;
+        if (saved.error != std::errc::file_exists || attempt == kNameAttempts)
+            return {{}, QFile::decodeName(QByteArray::fromStdString(saved.reason))};
+    }
 
     const QStringList names = backupNames(folder);
     for (qsizetype i = 0; i + kBackupsKept < names.size(); ++i)

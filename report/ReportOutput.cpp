@@ -1,14 +1,15 @@
 #include "ReportOutput.h"
 
+#include "FileWriter.h"
 #include "ReportLayout.h"
 #include "ReportPainter.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QLocale>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 #include <algorithm>
 
@@ -42,14 +43,12 @@ bool paintReport(QPagedPaintDevice& device, const ReportPainter& report, int fir
 
 FileResult writeReportPdf(const RadioImage& image, const QString& path,
                           std::function<void()> beforePage) {
-    QSaveFile file(path);
-    const auto failed = [&](const QString& reason) {
-        return FileResult{false, QFile::encodeName(path).toStdString(), reason.toStdString(), {}};
-    };
-    if (!file.open(QIODevice::WriteOnly))
-        return failed(file.errorString());
+    const std::filesystem::path target = QFile::encodeName(path).toStdString();
+    // Drawn in memory, so that the file is written whole, by the one writer, or not at all.
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
     {
-        QPdfWriter pdf(&file);
+        QPdfWriter pdf(&buffer);
         pdf.setResolution(kPdfResolution);
         pdf.setPageLayout(QPageLayout(localPaper(), QPageLayout::Portrait,
                                       QMarginsF(kPdfMarginMillimetres, kPdfMarginMillimetres,
@@ -57,11 +56,10 @@ FileResult writeReportPdf(const RadioImage& image, const QString& path,
                                       QPageLayout::Millimeter));
         const ReportPainter report(image, std::move(beforePage));
         if (!paintReport(pdf, report, 1, kReportPageCount))
-            return failed(QStringLiteral("the PDF could not be drawn"));
+            return FileResult{false, target, "the PDF could not be drawn", {}};
     }
-    if (!file.commit())
-        return failed(file.errorString());
-    return {true, QFile::encodeName(path).toStdString(), {}, {}};
+    const QByteArray& bytes = buffer.data();
+    return replaceFile(target, std::string_view(bytes.constData(), std::size_t(bytes.size())));
 }
 
 } // namespace quorl

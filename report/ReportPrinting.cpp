@@ -1,6 +1,7 @@
 #include "ReportPrinting.h"
 
 #include "MessageBox.h"
+#include "PrintToFile.h"
 #include "ReportLayout.h"
 #include "ReportOutput.h"
 #include "ReportPreview.h"
@@ -78,7 +79,8 @@ bool ReportPrinting::OnFilePrintDirect(const QString& printerName) {
 // The platform says nothing when a job cannot start (a printer gone away, a PDF file that
 // cannot be written), so that is said here.
 bool ReportPrinting::print(QPrinter& printer) {
-    if (printReport(printer, report_))
+    const auto draw = [&] { return printReport(printer, report_); };
+    if (printer.outputFormat() == QPrinter::PdfFormat ? printToPdfFile(printer, draw).ok : draw())
         return true;
     const QString target = printer.outputFormat() == QPrinter::PdfFormat ? printer.outputFileName()
                                                                          : printer.printerName();

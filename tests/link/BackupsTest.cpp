@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QTemporaryDir>
 
 namespace quorl {
 namespace {
@@ -49,6 +50,30 @@ TEST(Backups, TwoInOneMillisecondAreBothKept) {
     ASSERT_TRUE(a.ok() && b.ok());
     EXPECT_NE(a.path, b.path);
     EXPECT_EQ(listBackups().size(), 2);
+}
+
+// Links planted under the names a copy would take, one to a file and one to a file still
+// missing: neither is followed or replaced, and the copy takes the next free name.
+TEST(Backups, PlantedLinksAreNeitherFollowedNorReplaced) {
+    const IsolatedBackups isolated;
+    const QTemporaryDir elsewhere;
+    const QString victim = elsewhere.filePath(QStringLiteral("victim"));
+    const QString missing = elsewhere.filePath(QStringLiteral("missing"));
+    QFile file(victim);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write("mine") == 4);
+    file.close();
+    const QDir folder(isolated.path());
+    ASSERT_TRUE(QFile::link(victim, folder.filePath("2025-01-31T14-03-22.123Z-read.sin")));
+    ASSERT_TRUE(QFile::link(missing, folder.filePath("2025-01-31T14-03-22.124Z-read.sin")));
+
+    const BackupResult kept = keepBackup(randomImage(1), TransferDirection::Read, kStart);
+    ASSERT_TRUE(kept.ok()) << kept.error.toStdString();
+    EXPECT_EQ(QFileInfo(kept.path).fileName(), "2025-01-31T14-03-22.125Z-read.sin");
+    EXPECT_FALSE(QFileInfo(kept.path).isSymLink());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), "mine");
+    EXPECT_FALSE(QFile::exists(missing));
+    EXPECT_EQ(folder.entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot).size(), 3);
 }
 
 TEST(Backups, KeptForCompleteReadsAndWritesThatReachedTheRadio) {

@@ -3,12 +3,15 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <fcntl.h>
 #include <fstream>
 #include <functional>
 #include <grp.h>
 #include <iterator>
 #include <pwd.h>
 #include <random>
+#include <set>
+#include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -204,4 +207,27 @@ TEST_F(ChannelFile, FailedWriteKeepsOldFile) {
     EXPECT_EQ(result.error, std::errc::file_too_large);
     EXPECT_EQ(contents(file("old.sin")), old_);
     EXPECT_EQ(filesInFolder(), 1);
+}
+
+// A save that was killed leaves its temporary file behind; the next save to that file removes
+// it, but not one that a save under way holds, nor what belongs to another file or program.
+TEST_F(ChannelFile, SaveRemovesTemporaryFilesThatKilledSavesLeft) {
+    const std::set<std::string> kept{"a.sin.5.tmp", "b.sin.6.tmp", "xa.sin.7.tmp", "a.sin.tmp",
+                                     "a.sin.8x.tmp"};
+    for (const char* name : {"a.sin.77.tmp", "a.sin.123456789.tmp"})
+        write(file(name), old_);
+    for (const std::string& name : kept)
+        write(folder_ / name, old_);
+    const int underWay = ::open(file("a.sin.5.tmp").c_str(), O_RDONLY | O_CLOEXEC);
+    ASSERT_EQ(::flock(underWay, LOCK_EX), 0);
+    const FileResult saved = saveChannelFile(file("a.sin"), image_);
+    ::close(underWay);
+
+    ASSERT_TRUE(saved.ok);
+    std::set<std::string> left;
+    for (const fs::directory_entry& entry : fs::directory_iterator(folder_))
+        left.insert(entry.path().filename());
+    std::set<std::string> expected = kept;
+    expected.insert("a.sin");
+    EXPECT_EQ(left, expected);
 }

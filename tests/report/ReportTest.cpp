@@ -10,9 +10,14 @@
 #include "PreviewPages.h"
 #include "ReportOutput.h"
 #include "ReportPreview.h"
+#include "SmallDisk.h"
 #include "ToneTable.h"
 
 #include <QApplication>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QLineEdit>
+#include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinterInfo>
 #include <QProcess>
@@ -30,6 +35,7 @@ class ReportTest : public QObject {
 private slots:
     void pdfHoldsTheReportAsText();
     void unsavedTableEditsArePrinted();
+    void printToFileOnAFullDiskKeepsTheOldFile();
     void previewShowsTwoPagesSideBySide();
     void printDialogOffersPagesOneToSix();
     void shellPrintWithoutItsPrinterSaysSo_data();
@@ -118,6 +124,49 @@ void ReportTest::unsavedTableEditsArePrinted() {
     const QList<QStringList> pages = pdfPages(path);
     QVERIFY(!pages.isEmpty());
     QVERIFY(pages[0].filter(QRegularExpression(QStringLiteral("^3 440\\.12500 "))).size() == 1);
+}
+
+// Print to File (PDF) in the print dialog, over an old file on a disk with no room left: the
+// old file stays and the window says the report could not be printed. With room, the PDF
+// holds the report.
+void ReportTest::printToFileOnAFullDiskKeepsTheOldFile() {
+    const SmallDisk disk(QFile::encodeName(dir.filePath(QStringLiteral("disk"))).toStdString());
+    if (!disk.mounted())
+        QSKIP("mounting a small file system takes root's rights");
+    const QString path = dir.filePath(QStringLiteral("disk/old.pdf"));
+    apptest::writeFile(path, "old");
+    disk.fill();
+
+    auto app = apptest::startApp();
+    QVERIFY(app);
+    ui::MessageRecorder messages;
+    const auto printToFile = [&] {
+        apptest::inspectNextModal([&path](QWidget* modal) {
+            auto* dialog = qobject_cast<QPrintDialog*>(modal);
+            QVERIFY(dialog);
+            auto* printers = dialog->findChild<QComboBox*>(QStringLiteral("printers"));
+            auto* fileName = dialog->findChild<QLineEdit*>(QStringLiteral("filename"));
+            QVERIFY(printers && fileName);
+            printers->setCurrentIndex(printers->count() - 1); // Print to File (PDF)
+            fileName->setText(path);
+            apptest::inspectNextModal([](QWidget* question) { // "... already exists."
+                auto* box = qobject_cast<QMessageBox*>(question);
+                QVERIFY(box);
+                box->button(QMessageBox::Yes)->click();
+            });
+            dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+        });
+        app->mainFrame()->command(kCmdFilePrint)->trigger();
+    };
+    printToFile();
+    QCOMPARE(messages.texts(),
+             QStringList{QStringLiteral("The report could not be printed on \"%1\".").arg(path)});
+    QCOMPARE(apptest::readFile(path), QByteArray("old"));
+
+    QVERIFY(QFile::remove(dir.filePath(QStringLiteral("disk/filler"))));
+    printToFile();
+    QCOMPARE(messages.texts().size(), 1);
+    QCOMPARE(pdfPages(path).size(), 6);
 }
 
 void ReportTest::previewShowsTwoPagesSideBySide() {
