@@ -20,13 +20,14 @@ const QString kTimeFormat = QStringLiteral("yyyy-MM-dd'T'HH-mm-ss.zzz'Z'");
 
 const QRegularExpression& backupName() {
     static const QRegularExpression name(
-        QStringLiteral(R"(^(\d{4}-\d\d-\d\dT\d\d-\d\d-\d\d\.\d{3}Z)-(read|write)\.sin$)"));
+        QStringLiteral(R"(^(\d{4}-\d\d-\d\dT\d\d-\d\d-\d\d\.\d{3}Z)-(read|write)(-short)?\.sin$)"));
     return name;
 }
 
-QString fileName(const QDateTime& when, TransferDirection direction) {
+QString fileName(const QDateTime& when, TransferDirection direction, bool shortRead) {
     return when.toUTC().toString(kTimeFormat) + QLatin1Char('-') +
-           (direction == TransferDirection::Read ? kReadWord : kWriteWord) + QStringLiteral(".sin");
+           (direction == TransferDirection::Read ? kReadWord : kWriteWord) +
+           (shortRead ? QStringLiteral("-short") : QString()) + QStringLiteral(".sin");
 }
 
 // Our copies in the folder, oldest first.
@@ -46,17 +47,17 @@ QString backupFolder() {
            QStringLiteral("/quorl/backups");
 }
 
-BackupResult keepBackup(const RadioImage& image, TransferDirection direction,
-                        const QDateTime& when) {
+BackupResult keepBackup(const RadioImage& image, TransferDirection direction, const QDateTime& when,
+                        bool shortRead) {
     const QDir folder(backupFolder());
     if (!folder.mkpath(QStringLiteral(".")))
         return {{}, folder.path() + QStringLiteral(": cannot create the folder")};
 
     // Two copies in the same millisecond: the later one takes the next free millisecond.
     QDateTime time = when;
-    while (folder.exists(fileName(time, direction)))
+    while (folder.exists(fileName(time, direction, shortRead)))
         time = time.addMSecs(1);
-    const QString path = folder.filePath(fileName(time, direction));
+    const QString path = folder.filePath(fileName(time, direction, shortRead));
     const FileResult saved = saveChannelFile(QFile::encodeName(path).toStdString(), image);
     if (!saved.ok)
         return {{}, QFile::decodeName(QByteArray::fromStdString(saved.reason))};
