@@ -119,8 +119,8 @@ bool processUses(const std::string& process, dev_t device, int ptyLine, bool our
 
 // Whether the character device is a terminal of any kind, as far as /sys tells; pseudo-terminal
 // line ends are not listed there.
-bool isTerminal(dev_t device, bool ptyLine) {
-    if (ptyLine)
+bool isTerminal(dev_t device, bool isPtyLine) {
+    if (isPtyLine)
         return true;
     const std::string subsystem = "/sys/dev/char/" + std::to_string(major(device)) + ':' +
                                   std::to_string(minor(device)) + "/subsystem";
