@@ -127,8 +127,9 @@ int transferFailed(const QString& title, const TransferResult& result, const QSt
         result.outcome == TransferOutcome::Cancelled ? kStopped : kFailure);
 }
 
-void keepCopy(const RadioImage& image, TransferDirection direction) {
-    const BackupResult backup = keepBackup(image, direction);
+void keepCopy(const RadioImage& image, TransferDirection direction, bool shortRead = false) {
+    const BackupResult backup =
+        keepBackup(image, direction, QDateTime::currentDateTimeUtc(), shortRead);
     if (!backup.ok())
         warn(QStringLiteral("no backup kept: ") + backup.error);
 }
@@ -149,7 +150,9 @@ std::optional<RadioImage> readRadio(const QString& port, const QString& title,
     RadioImage image;
     resetImage(image);
     adoptRead(read.memory, image);
-    keepCopy(image, TransferDirection::Read);
+    keepCopy(image, TransferDirection::Read, !read.missing.empty());
+    if (!read.missing.empty())
+        warn(missingBytesText(read.missing));
     return image;
 }
 

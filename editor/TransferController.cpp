@@ -7,7 +7,9 @@
 #include "CloneJob.h"
 #include "DialogTransferUi.h"
 #include "KeyboardPolicy.h"
+#include "MessageBox.h"
 
+#include <QDateTime>
 #include <QDialog>
 #include <QLoggingCategory>
 #include <QMetaObject>
@@ -24,10 +26,13 @@ const QString kWritingCaption = QStringLiteral("Writing Data Progress");
 Q_LOGGING_CATEGORY(lcBackups, "quorl.backups")
 
 // Nothing in the window's flow waits on the copy; a copy that could not be kept is logged.
-void keepCopy(const RadioImage& image, TransferDirection direction, const TransferResult& result) {
+void keepCopy(const RadioImage& image, TransferDirection direction, const TransferResult& result,
+              bool shortRead = false) {
     if (!worthABackup(direction, result))
         return;
-    if (const BackupResult backup = keepBackup(image, direction); !backup.ok())
+    if (const BackupResult backup =
+            keepBackup(image, direction, QDateTime::currentDateTimeUtc(), shortRead);
+        !backup.ok())
         qCWarning(lcBackups).noquote() << "No backup kept:" << backup.error;
 }
 
@@ -80,8 +85,10 @@ void TransferController::transfer(TransferDirection direction) {
     if (read.outcome != TransferOutcome::Completed)
         return;
     adoptRead(read.memory, image_);
-    keepCopy(image_, direction, read);
+    keepCopy(image_, direction, read, !read.missing.empty());
     view_.DecodeImage();
+    if (!read.missing.empty())
+        ui::messageBox(missingBytesText(read.missing));
 }
 
 void TransferController::runWhenIdle(std::function<void()> job) {

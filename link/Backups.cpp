@@ -22,13 +22,14 @@ const QString kTimeFormat = QStringLiteral("yyyy-MM-dd'T'HH-mm-ss.zzz'Z'");
 
 const QRegularExpression& backupName() {
     static const QRegularExpression name(
-        QStringLiteral(R"(^(\d{4}-\d\d-\d\dT\d\d-\d\d-\d\d\.\d{3}Z)-(read|write)\.sin$)"));
+        QStringLiteral(R"(^(\d{4}-\d\d-\d\dT\d\d-\d\d-\d\d\.\d{3}Z)-(read|write)(-short)?\.sin$)"));
     return name;
 }
 
-QString fileName(const QDateTime& when, TransferDirection direction) {
+QString fileName(const QDateTime& when, TransferDirection direction, bool shortRead) {
     return when.toUTC().toString(kTimeFormat) + QLatin1Char('-') +
-           (direction == TransferDirection::Read ? kReadWord : kWriteWord) + QStringLiteral(".sin");
+           (direction == TransferDirection::Read ? kReadWord : kWriteWord) +
+           (shortRead ? QStringLiteral("-short") : QString()) + QStringLiteral(".sin");
 }
 
 // Our copies in the folder, oldest first.
@@ -48,8 +49,8 @@ QString backupFolder() {
            QStringLiteral("/quorl/backups");
 }
 
-BackupResult keepBackup(const RadioImage& image, TransferDirection direction,
-                        const QDateTime& when) {
+BackupResult keepBackup(const RadioImage& image, TransferDirection direction, const QDateTime& when,
+                        bool shortRead) {
     const QDir folder(backupFolder());
     if (!folder.mkpath(QStringLiteral(".")))
         return {{}, folder.path() + QStringLiteral(": cannot create the folder")};
@@ -59,7 +60,7 @@ BackupResult keepBackup(const RadioImage& image, TransferDirection direction,
     // never followed nor replaced.
     QString path;
     for (int attempt = 0;; ++attempt) {
-        path = folder.filePath(fileName(when.addMSecs(attempt), direction));
+        path = folder.filePath(fileName(when.addMSecs(attempt), direction, shortRead));
         const FileResult saved = createChannelFile(QFile::encodeName(path).toStdString(), image);
         if (saved.ok)
             break;

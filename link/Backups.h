@@ -33,9 +33,11 @@ struct BackupResult {
 };
 
 // Keeps the image and then removes the oldest copies beyond kBackupsKept. Files in the folder
-// that are not copies of ours are never touched.
+// that are not copies of ours are never touched. The copy of a read that missed bytes is marked
+// in its name: 2025-01-31T14-03-22.123Z-read-short.sin.
 BackupResult keepBackup(const RadioImage& image, TransferDirection direction,
-                        const QDateTime& when = QDateTime::currentDateTimeUtc());
+                        const QDateTime& when = QDateTime::currentDateTimeUtc(),
+                        bool shortRead = false);
 
 // Whether the result of a transfer leaves something to keep: a complete read, or a write once
 // any block may have reached the radio.

@@ -3,6 +3,8 @@
 #include "PortCloser.h"
 #include "RadioHandshake.h"
 
+#include <QStringList>
+
 #include <algorithm>
 #include <array>
 
@@ -47,10 +49,40 @@ std::array<std::uint8_t, 4> blockHeader(std::uint8_t command, std::uint16_t addr
 }
 
 QString hex(std::uint16_t address) {
-    return QStringLiteral("0x%1").arg(address, 4, 16, QLatin1Char('0'));
+    return QStringLiteral("0x") +
+           QStringLiteral("%1").arg(address, 4, 16, QLatin1Char('0')).toUpper();
 }
 
 } // namespace
+
+QString addressRuns(const std::vector<std::uint16_t>& addresses) {
+    constexpr int kListedRuns = 16;
+    QStringList runs;
+    int unlisted = 0;
+    for (std::size_t first = 0; first < addresses.size();) {
+        std::size_t last = first;
+        while (last + 1 < addresses.size() && addresses[last + 1] == addresses[last] + 1)
+            ++last;
+        if (runs.size() == kListedRuns)
+            ++unlisted;
+        else if (last == first)
+            runs.append(hex(addresses[first]));
+        else
+            runs.append(hex(addresses[first]) + QLatin1Char('-') + hex(addresses[last]));
+        first = last + 1;
+    }
+    if (unlisted > 0)
+        runs.append(QStringLiteral("and %1 more").arg(unlisted));
+    return runs.join(QStringLiteral(", "));
+}
+
+QString missingBytesText(const std::vector<std::uint16_t>& missing) {
+    const QString bytes = missing.size() == 1 ? QStringLiteral("1 byte")
+                                              : QStringLiteral("%1 bytes").arg(missing.size());
+    return QStringLiteral("The read finished, but the radio's replies left out %1: %2. They are "
+                          "kept as FF; check them before writing this data back to a radio.")
+        .arg(bytes, addressRuns(missing));
+}
 
 void adoptRead(const RadioImage& memory, RadioImage& document) {
     std::copy_n(memory.begin(), kReadLength, document.begin());
@@ -62,8 +94,9 @@ CloneProtocol::CloneProtocol(ByteLink& link, Pacer& pacer, TransferUi& ui)
 ReadResult CloneProtocol::read(const QString& portName) {
     ReadResult result;
     result.memory.fill(kErased);
-    static_cast<TransferResult&>(result) =
-        run(TransferDirection::Read, portName, [&] { return readBlocks(result.memory); });
+    static_cast<TransferResult&>(result) = run(TransferDirection::Read, portName, [&] {
+        return readBlocks(result.memory, result.missing);
+    });
     return result;
 }
 
@@ -184,7 +217,7 @@ CloneProtocol::Contact CloneProtocol::goAhead(QString& cause) {
     return Contact::Failed;
 }
 
-TransferResult CloneProtocol::readBlocks(RadioImage& image) {
+TransferResult CloneProtocol::readBlocks(RadioImage& image, std::vector<std::uint16_t>& missing) {
     std::uint16_t address = 0;
     for (int block = 0; block < kReadBlocks; ++block) {
         send(blockHeader(kReadCommand, address));
@@ -201,6 +234,8 @@ TransferResult CloneProtocol::readBlocks(RadioImage& image) {
         link_.purge(PurgeMode::Clear);
         const std::size_t dataBytes = received.count - kReplyHeader;
         std::copy_n(reply.begin() + kReplyHeader, dataBytes, image.begin() + address);
+        for (std::size_t lost = dataBytes; lost < kBlockSize; ++lost)
+            missing.push_back(static_cast<std::uint16_t>(address + lost));
         address += kBlockSize;
         ui_.setStatusText(QString::number(ui_.stepProgress()));
         pacer_.pause(kBeforeReadAckPause);

@@ -14,6 +14,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <vector>
 
 namespace quorl {
 
@@ -38,7 +39,17 @@ struct TransferResult {
 struct ReadResult : TransferResult {
     // The radio's memory as far as it arrived; erased (0xFF) wherever no byte came.
     RadioImage memory;
+    // The addresses, in order, of the bytes that short replies did not bring: a reply of ten
+    // or eleven bytes is taken, its missing bytes stay erased.
+    std::vector<std::uint16_t> missing;
 };
+
+// "0x0026-0x0027, 0x0037": the addresses in runs, the first kListedRuns of them, then how many
+// more runs there are.
+QString addressRuns(const std::vector<std::uint16_t>& addresses);
+
+// What a front end tells the user after a read that missed bytes.
+QString missingBytesText(const std::vector<std::uint16_t>& missing);
 
 // The part of the memory a read covers: 0x0000..0x1FF7.
 constexpr std::size_t kReadLength = 1023 * 8;
@@ -75,7 +86,7 @@ private:
     TransferResult session(const Blocks& blocks);
     Contact handshakeSeries(QString& cause);
     Contact goAhead(QString& cause);
-    TransferResult readBlocks(RadioImage& image);
+    TransferResult readBlocks(RadioImage& image, std::vector<std::uint16_t>& missing);
     TransferResult writeBlocks(const RadioImage& image);
     void finish(TransferDirection direction, const TransferResult& result);
 

@@ -12,6 +12,7 @@
 #include <cstring>
 
 #ifdef Q_OS_UNIX
+#include <poll.h>
 #include <sys/ioctl.h>
 #include <termios.h>
 #endif
@@ -22,8 +23,24 @@ namespace {
 
 constexpr qint64 kInputQueueSize = 1024;
 
+const QString kNotASerialPort = QStringLiteral("not a serial port");
+const QString kHungUp = QStringLiteral("the radio or cable hung up");
+const QString kDialoutHint = QStringLiteral(" (only members of the dialout group may use serial "
+                                            "ports: sudo adduser $USER dialout, then log out and "
+                                            "back in)");
+
 int remainingMs(const QDeadlineTimer& deadline) {
     return static_cast<int>(std::max<qint64>(0, deadline.remainingTime()));
+}
+
+// Whether the far end has gone: the radio's pseudo-terminal closed, the cable unplugged.
+bool hungUp(const QSerialPort& port) {
+#ifdef Q_OS_UNIX
+    pollfd line{static_cast<int>(port.handle()), 0, 0};
+    return ::poll(&line, 1, 0) == 1 && (line.revents & POLLHUP) != 0;
+#else
+    return port.error() == QSerialPort::ResourceError;
+#endif
 }
 
 } // namespace
@@ -37,6 +54,10 @@ SerialPort::~SerialPort() {
 bool SerialPort::open(const QString& portName, const SerialTimeouts& timeouts) {
     close();
     const QString device = serialDevicePath(portName);
+    if (isPlainlyNotATerminal(device)) {
+        error_ = kNotASerialPort;
+        return false;
+    }
     // The exclusive flag below keeps out only those who come after us: a device that another
     // program, or another part of this one, has open already is refused before opening, which
     // would disturb its line.
@@ -50,6 +71,8 @@ bool SerialPort::open(const QString& portName, const SerialTimeouts& timeouts) {
     // file; it puts the line into raw mode without flow control, which the radio never uses.
     if (!port->open(QIODevice::ReadWrite)) {
         error_ = port->errorString();
+        if (port->error() == QSerialPort::PermissionError)
+            error_ += kDialoutHint;
         return false;
     }
 #ifdef Q_OS_UNIX
@@ -143,8 +166,10 @@ void SerialPort::close() {
     port_.reset();
 }
 
+// A line that went away leaves the system's words of the call that noticed it, such as
+// "Inappropriate ioctl for device", which tell the user nothing.
 LinkResult SerialPort::deviceError(std::size_t count) {
-    error_ = port_->errorString();
+    error_ = hungUp(*port_) ? kHungUp : port_->errorString();
     return {false, count};
 }
 

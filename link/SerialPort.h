@@ -34,7 +34,9 @@ public:
     void close() override;
 
     bool isOpen() const { return port_ != nullptr; }
-    // The system's words for the last failed open, read or write.
+    // The system's words for the last failed open, read or write, or plainer ones where those
+    // would not help: "not a serial port", "the radio or cable hung up", and how to join the
+    // dialout group after "Permission denied".
     QString errorString() const { return error_; }
 
 private:

@@ -19,7 +19,7 @@
 namespace quorl {
 
 // What the test mode shows when Start is pressed. The texts are sent as they are read by
-// frequencyFrame() and valueFrame(): a text still being typed goes as typed, an empty one as 0.
+// frequencyFrame() and valueFrame(); the dialog confirms its frequency boxes first.
 struct TestRequest {
     QString portName;
     AlignmentParameter parameter = AlignmentParameter::TxFrequency;

@@ -2,8 +2,7 @@
 
 #include "NumberText.h"
 
-#include <cmath>
-#include <limits>
+#include <optional>
 
 namespace quorl {
 
@@ -11,7 +10,6 @@ namespace {
 
 constexpr int kVhfType = 2;                       // "ZR - 103S"
 constexpr std::uint32_t kSlotSpacing = 1'000'000; // 10 MHz
-constexpr double kCountsPerMegahertz = 100000.0;
 constexpr std::size_t kTextWidth = 8;
 
 constexpr std::uint32_t stepSize(FrequencyStep step) {
@@ -52,10 +50,10 @@ TestBand testBand(int typeIndex, int fieldIndex) {
 
 std::uint32_t confirmTestFrequency(std::string_view text, const BandLimit& limits,
                                    FrequencyStep step) {
-    const double count = std::trunc(readLeadingNumber(text) * kCountsPerMegahertz);
-    if (!(count >= 0.0 && count <= std::numeric_limits<std::uint32_t>::max()))
+    const std::optional<std::uint32_t> count = frequencyCount(text);
+    if (!count)
         return limits.upper;
-    const auto value = static_cast<std::uint32_t>(count);
+    const std::uint32_t value = *count;
     if (value > limits.upper)
         return limits.upper;
     if (value < limits.lower)

@@ -32,10 +32,10 @@ struct TestBand {
 // band table as the ZR - 103S's first band.
 TestBand testBand(int typeIndex, int fieldIndex);
 
-// The frequency a confirmed test frequency text stands for: its count (× 100000.0, truncated)
-// clamped into the limits, or, inside them, rounded to the step (5 kHz: a remainder of 2.5 kHz
-// rounds down; 6.25 kHz: 3.125 kHz and more round up). A negative text or one beyond 32 bits
-// counts as above every limit.
+// The frequency a confirmed test frequency text stands for: its count (frequencyCount(), exact in
+// decimals) clamped into the limits, or, inside them, rounded to the step (5 kHz: a remainder
+// of 2.5 kHz rounds down; 6.25 kHz: 3.125 kHz and more round up). A negative text or one beyond 32
+// bits counts as above every limit.
 std::uint32_t confirmTestFrequency(std::string_view text, const BandLimit& limits,
                                    FrequencyStep step);
 

@@ -4,12 +4,12 @@
 #include "NumberText.h"
 
 #include <cmath>
+#include <optional>
 
 namespace quorl {
 
 namespace {
 
-constexpr double kCountsPerMegahertz = 100000.0;
 constexpr double kTenthsPerHertz = 10.0;
 constexpr std::uint32_t kLargestFrequency = 99'999'999; // four BCD pairs
 constexpr std::uint32_t kLargestTone = 9'999;           // two BCD pairs
@@ -24,10 +24,17 @@ std::uint32_t scaledNumber(std::string_view text, double scale, std::uint32_t la
     return static_cast<std::uint32_t>(product);
 }
 
+// Read with exact decimals, as the channel table reads frequencies, so that the count is the
+// one the text shows; 0 when the four pairs cannot hold it.
+std::uint32_t sentFrequency(std::string_view text) {
+    const std::optional<std::uint32_t> count = frequencyCount(text);
+    return count && *count <= kLargestFrequency ? *count : 0;
+}
+
 } // namespace
 
 std::array<std::uint8_t, 4> testFrequencyBytes(std::string_view text) {
-    const std::uint32_t count = scaledNumber(text, kCountsPerMegahertz, kLargestFrequency);
+    const std::uint32_t count = sentFrequency(text);
     return {bcdByte(static_cast<int>(count % 100)), bcdByte(static_cast<int>(count / 100 % 100)),
             bcdByte(static_cast<int>(count / 10'000 % 100)),
             bcdByte(static_cast<int>(count / 1'000'000))};

@@ -13,8 +13,8 @@ namespace quorl {
 
 using TestFrame = std::array<std::uint8_t, 8>;
 
-// A frequency in MHz: its count of 10 Hz units (× 100000.0 in double precision, truncated) as
-// four BCD digit pairs, least significant first. A count the pairs cannot hold (a negative
+// A frequency in MHz: its count of 10 Hz units (frequencyCount(), exact in decimals) as four BCD
+// digit pairs, least significant first. A count the pairs cannot hold (a negative
 // text, 1000 MHz and more) is sent as 0, like an empty box.
 std::array<std::uint8_t, 4> testFrequencyBytes(std::string_view text);
 

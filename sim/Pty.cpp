@@ -31,6 +31,8 @@ Pty::Pty() {
     ::close(slave);
     slavePath_ = name;
     ::fcntl(master_, F_SETFL, ::fcntl(master_, F_GETFL) | O_NONBLOCK);
+    // A program started from here is never the radio's end of the line.
+    ::fcntl(master_, F_SETFD, ::fcntl(master_, F_GETFD) | FD_CLOEXEC);
 }
 
 Pty::~Pty() {

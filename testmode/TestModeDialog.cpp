@@ -97,7 +97,8 @@ protected:
     void nextCheckState() override {}
 };
 
-// A tone list that says when its drop-down closes: only then is its choice kept.
+// A tone list that says when its drop-down closes: then, and when an entry is picked, its
+// choice is kept.
 class ToneList final : public QComboBox {
 public:
     std::function<void()> closedUp;
@@ -360,9 +361,12 @@ void TestModeDialog::connectControls() {
                 [this, side] { chooseStep(side, FrequencyStep::Step5kHz); });
         connect(controls.step625, &QRadioButton::clicked, this,
                 [this, side] { chooseStep(side, FrequencyStep::Step6_25kHz); });
-        static_cast<ToneList*>(controls.tones)->closedUp = [this, side] {
+        const auto keepTone = [this, side] {
             current(side).tone = sides_[side].tones->currentIndex();
         };
+        static_cast<ToneList*>(controls.tones)->closedUp = keepTone;
+        // The list closes before it takes the entry picked in it: the pick comes after.
+        connect(controls.tones, &QComboBox::activated, this, keepTone);
     }
 }
 
@@ -479,8 +483,11 @@ void TestModeDialog::OnDefault() {
     }
 }
 
-// The boxes' texts as they stand, typed or confirmed, and the tones the lists show.
+// What the boxes show once confirmed as Enter confirms them, so that a text still being typed
+// never goes out, and the tones the lists show.
 void TestModeDialog::OnStart() {
+    for (const Side side : {kReceive, kTransmit})
+        confirmFrequency(side);
     TestRequest request;
     request.portName = portName_;
     request.parameter = parameter_;

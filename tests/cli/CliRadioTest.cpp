@@ -78,6 +78,19 @@ TEST_F(CliRadio, ReadThenVerifiedWriteOfAChangedFile) {
     EXPECT_EQ(backups().size(), 3);
 }
 
+TEST_F(CliRadio, ShortRepliesAreTakenWithAWarningAndAMarkedBackup) {
+    startRadio({"--fault", "short:10@5"});
+    const CliOutput read = cli.run({"read", "--port", "COM2", path("read.sin")});
+    EXPECT_EQ(read.status, 0) << read.err.toStdString();
+    EXPECT_TRUE(read.err.contains(
+        QStringLiteral("\nquorl-cli: warning: The read finished, but the radio's replies left "
+                       "out 2 bytes: 0x002E-0x002F. They are kept as FF; check them before "
+                       "writing this data back to a radio.\n")))
+        << read.err.toStdString();
+    ASSERT_EQ(backups().size(), 1);
+    EXPECT_TRUE(backups().front().endsWith(QStringLiteral("-read-short.sin")));
+}
+
 TEST_F(CliRadio, VerifyNamesTheChannelOfABlockTheRadioDropped) {
     // Block 8 is channel 5's frequencies.
     startRadio({"--fault", "drop-write@8"});

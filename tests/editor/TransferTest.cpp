@@ -205,6 +205,23 @@ private slots:
         QVERIFY(kept == f->image);
     }
 
+    // A read with short replies is taken; one message then names the bytes that did not come,
+    // and the copy's name marks it.
+    void shortRepliesAreTakenAndNamed() {
+        VirtualRadio radio(
+            *f, {{SimFaultKind::ShortReadReply, 5, 10}, {SimFaultKind::ShortReadReply, 6, 11}});
+        f->view->transfer().OnReadFromRadio();
+        QVERIFY(f->runTransfer());
+
+        QCOMPARE(f->messageTexts(),
+                 QStringList{"The read finished, but the radio's replies left out 3 bytes: "
+                             "0x002E-0x002F, 0x0037. They are kept as FF; check them before "
+                             "writing this data back to a radio."});
+        const QList<Backup> backups = listBackups();
+        QCOMPARE(backups.size(), 1);
+        QVERIFY(backups[0].path.endsWith(QStringLiteral("-read-short.sin")));
+    }
+
     // Only a complete read replaces the document: image, table and panel stay as they were.
     void unfinishedReadKeepsTheDocument_data() {
         QTest::addColumn<QStringList>("fault");

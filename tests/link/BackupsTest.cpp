@@ -43,6 +43,17 @@ TEST(Backups, NewestTwoHundredKeptNewestFirst) {
     EXPECT_TRUE(foreign.exists()) << "a file that is not a copy of ours stays";
 }
 
+// A read that missed bytes says so in its copy's name, and the copy counts among ours.
+TEST(Backups, ShortReadIsMarkedInTheName) {
+    const IsolatedBackups isolated;
+    const BackupResult kept = keepBackup(randomImage(1), TransferDirection::Read, kStart, true);
+    EXPECT_EQ(QFileInfo(kept.path).fileName(), "2025-01-31T14-03-22.123Z-read-short.sin");
+    const QList<Backup> backups = listBackups();
+    ASSERT_EQ(backups.size(), 1);
+    EXPECT_EQ(backups.front().time, kStart);
+    EXPECT_TRUE(backups.front().direction == TransferDirection::Read);
+}
+
 TEST(Backups, TwoInOneMillisecondAreBothKept) {
     const IsolatedBackups isolated;
     const BackupResult a = keepBackup(randomImage(1), TransferDirection::Write, kStart);

@@ -407,10 +407,31 @@ TEST(CloneProtocol, ToleratedTroubleStillCompletesTheRead) {
         EXPECT_TRUE(same(memory, rig.radioMemory, 0, c.missingFrom));
         EXPECT_TRUE(erased(memory, c.missingFrom, c.missingTo));
         EXPECT_TRUE(same(memory, rig.radioMemory, std::max(c.missingFrom, c.missingTo), kReadEnd));
+        std::vector<std::uint16_t> missing;
+        for (std::size_t address = c.missingFrom; address < c.missingTo; ++address)
+            missing.push_back(static_cast<std::uint16_t>(address));
+        EXPECT_EQ(rig.read.missing, missing);
         EXPECT_EQ(rig.ui.messages().size(), c.messages.size());
         for (const Message& message : rig.ui.messages())
             EXPECT_FALSE(message.whileArmed);
     }
+}
+
+TEST(CloneProtocol, MissingAddressesAreListedInRuns) {
+    std::vector<std::uint16_t> many;
+    for (std::uint16_t block = 0; block < 20; ++block)
+        many.push_back(static_cast<std::uint16_t>(block * 8 + 7));
+    const struct {
+        std::vector<std::uint16_t> addresses;
+        const char* runs;
+    } cases[] = {
+        {{0x2E, 0x2F, 0x37}, "0x002E-0x002F, 0x0037"},
+        {{0x1FF7}, "0x1FF7"},
+        {many, "0x0007, 0x000F, 0x0017, 0x001F, 0x0027, 0x002F, 0x0037, 0x003F, 0x0047, 0x004F, "
+               "0x0057, 0x005F, 0x0067, 0x006F, 0x0077, 0x007F, and 4 more"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(addressRuns(c.addresses).toStdString(), c.runs);
 }
 
 TEST(CloneProtocol, CancelEndsAtTheNextPumpingPassWithoutAWord) {

@@ -213,7 +213,8 @@ TEST_F(SerialPortTest, DeviceAlreadyOpenIsRefused) {
     ASSERT_EQ(::pipe(release), 0);
     const pid_t holder = ::fork();
     if (holder == 0) {
-        ::close(release[1]); // so that the parent's close ends the read below
+        ::close(release[1]);   // so that the parent's close ends the read below
+        ::close(pty.master()); // another program holds the line, not the radio's end
         const int line = ::open(pty.slavePath().c_str(), O_RDWR | O_NOCTTY);
         char byte = 'h';
         [[maybe_unused]] const ssize_t told = ::write(ready[1], &byte, 1);
@@ -237,6 +238,73 @@ TEST_F(SerialPortTest, DeviceAlreadyOpenIsRefused) {
     EXPECT_FALSE(port.open(QStringLiteral("COM1"), kCloneTimeouts));
     ::close(ours);
     EXPECT_TRUE(port.open(QStringLiteral("COM1"), kCloneTimeouts));
+}
+
+// A bridge such as socat, which makes a virtual serial port, holds both ends of its
+// pseudo-terminal: it is the far end of the line, not another user of it.
+TEST_F(SerialPortTest, BridgeHoldingBothEndsLeavesThePortFree) {
+    int ready[2];
+    int release[2];
+    ASSERT_EQ(::pipe(ready), 0);
+    ASSERT_EQ(::pipe(release), 0);
+    const pid_t bridge = ::fork();
+    if (bridge == 0) {
+        ::close(release[1]);
+        const Pty line;
+        const int end = ::open(line.slavePath().c_str(), O_RDWR | O_NOCTTY);
+        const std::string path = end >= 0 ? line.slavePath() : std::string("-");
+        [[maybe_unused]] const ssize_t told = ::write(ready[1], path.data(), path.size());
+        char byte = 0;
+        [[maybe_unused]] const ssize_t released = ::read(release[0], &byte, 1);
+        ::_exit(0);
+    }
+    ::close(ready[1]);
+    ::close(release[0]);
+    char path[64] = {};
+    ASSERT_GT(::read(ready[0], path, sizeof path - 1), 1);
+    const QString line = QString::fromLatin1(path);
+    EXPECT_TRUE(port.open(line, kCloneTimeouts)) << port.errorString().toStdString();
+    port.close();
+    ::close(release[1]);
+    ::close(ready[0]);
+    ASSERT_EQ(::waitpid(bridge, nullptr, 0), bridge);
+}
+
+TEST_F(SerialPortTest, WhatIsNoTerminalIsNoSerialPort) {
+    const std::string file = testing::TempDir() + "quorl-not-a-port";
+    ::close(::open(file.c_str(), O_CREAT | O_WRONLY, 0600));
+    for (const std::string& path : {std::string("/dev/null"), file}) {
+        EXPECT_FALSE(port.open(QString::fromStdString(path), kCloneTimeouts)) << path;
+        EXPECT_EQ(port.errorString().toStdString(), "not a serial port") << path;
+    }
+    ::unlink(file.c_str());
+}
+
+// Who may not open the port is told how to be let in. Root opens whatever the mode says, so
+// the open is tried by a user without rights.
+TEST_F(SerialPortTest, PermissionDeniedNamesTheDialoutGroup) {
+    ASSERT_EQ(::chmod(pty.slavePath().c_str(), 0), 0);
+    int words[2];
+    ASSERT_EQ(::pipe(words), 0);
+    const pid_t user = ::fork();
+    if (user == 0) {
+        constexpr uid_t kNobody = 65534;
+        if (::geteuid() == 0 && (::setgid(kNobody) != 0 || ::setuid(kNobody) != 0))
+            ::_exit(1);
+        SerialPort denied;
+        const QByteArray text = denied.open(QStringLiteral("COM1"), kCloneTimeouts)
+                                    ? QByteArray("opened")
+                                    : denied.errorString().toUtf8();
+        [[maybe_unused]] const ssize_t told = ::write(words[1], text.data(), text.size());
+        ::_exit(0);
+    }
+    ::close(words[1]);
+    char text[512] = {};
+    [[maybe_unused]] const ssize_t length = ::read(words[0], text, sizeof text - 1);
+    ::close(words[0]);
+    ASSERT_EQ(::waitpid(user, nullptr, 0), user);
+    EXPECT_TRUE(std::string(text).starts_with("Permission denied")) << text;
+    EXPECT_TRUE(std::string(text).find("dialout") != std::string::npos) << text;
 }
 
 TEST_F(SerialPortTest, OpenSetsTheRadioLine) {
@@ -265,6 +333,7 @@ TEST_F(SerialPortTest, LineGoingAwayIsADeviceErrorNotATimeOut) {
     const TimedRead read = timedRead(port, {&byte, 1});
     EXPECT_FALSE(read.result.ok);
     EXPECT_LT(read.elapsedMs, 500);
+    EXPECT_EQ(port.errorString().toStdString(), "the radio or cable hung up");
     EXPECT_FALSE(port.write({&byte, 1}).ok);
     port.close();
 }

@@ -57,6 +57,9 @@ TEST(TestBand, ConfirmationClampsIntoTheBandOrRoundsToTheStep) {
     for (const auto& c : cases)
         EXPECT_EQ(testFrequencyText(confirmTestFrequency(c.text, limits, c.step)), c.confirmed)
             << '"' << c.text << '"';
+    // Just above the half step in decimals, though not in binary.
+    EXPECT_EQ(testFrequencyText(confirmTestFrequency("136.01563", testBand(-1, -1).limits, k625)),
+              "136.01875");
 }
 
 TEST(TestBand, TextsAreEightCharactersWide) {

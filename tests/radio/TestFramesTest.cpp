@@ -1,6 +1,7 @@
 // The frames the alignment exchange sends, from the texts the test mode shows.
 
 #include "TestFrames.h"
+#include "TestBand.h"
 
 #include <gtest/gtest.h>
 
@@ -26,6 +27,34 @@ TEST(TestFrames, FrequencyTextsAsFourDigitPairs) {
     };
     for (const auto& c : cases)
         EXPECT_EQ(testFrequencyBytes(c.text), c.bytes) << '"' << c.text << '"';
+}
+
+// Every 5 kHz and 6.25 kHz point of the VHF band as the test mode's box shows it: confirming
+// the text keeps the point, and the frame carries the digits the box shows.
+TEST(TestFrames, EveryRasterPointIsSentAsShown) {
+    const BandLimit vhf = testBand(-1, -1).limits;
+    for (const std::uint32_t size : {500u, 625u}) {
+        const FrequencyStep step =
+            size == 500 ? FrequencyStep::Step5kHz : FrequencyStep::Step6_25kHz;
+        int misses = 0;
+        std::string firstMiss;
+        for (std::uint32_t count = (vhf.lower + size - 1) / size * size; count <= vhf.upper;
+             count += size) {
+            const std::string text = testFrequencyText(count);
+            std::string digits = std::string(9 - text.size(), '0') + text;
+            digits.erase(digits.find('.'), 1);
+            std::array<std::uint8_t, 4> shown{};
+            for (std::size_t pair = 0; pair < 4; ++pair)
+                shown[3 - pair] = static_cast<std::uint8_t>((digits[2 * pair] - '0') << 4 |
+                                                            (digits[2 * pair + 1] - '0'));
+            if (confirmTestFrequency(text, vhf, step) != count ||
+                testFrequencyBytes(text) != shown) {
+                if (misses++ == 0)
+                    firstMiss = text;
+            }
+        }
+        EXPECT_EQ(misses, 0) << "step " << size << ", first at " << firstMiss;
+    }
 }
 
 TEST(TestFrames, ToneTextsAsTenthsOfHertzAndNoneForOffOrDcs) {

@@ -111,8 +111,10 @@ private slots:
     void enterConfirmsWithTheStepOfTheBoxsSide_data();
     void enterConfirmsWithTheStepOfTheBoxsSide();
     void confirmedFrequencyIsNotKeptInTheSlot();
+    void slotKeepsTheTonePickedLast();
     void enterNeverClosesTheDialog();
     void arrowKeysReachingExitDebugClose();
+    void startSendsWhatTheDialogShows_data();
     void startSendsWhatTheDialogShows();
 };
 
@@ -289,6 +291,22 @@ void TestModeDialogTest::confirmedFrequencyIsNotKeptInTheSlot() {
     QCOMPARE(text(dialog.get(), D::kIdReceiveFrequency), "450.00000");
 }
 
+// The list closes before it takes the entry picked in it; the pick is kept all the same.
+void TestModeDialogTest::slotKeepsTheTonePickedLast() {
+    const auto dialog = openDialog();
+    choose(dialog.get(), "High Frequency");
+    auto* tones = control<QComboBox>(dialog.get(), D::kIdReceiveTones);
+    QTest::mouseClick(tones, Qt::LeftButton);
+    for (int i = tones->findText("74.4"); i > 0; --i)
+        QTest::keyClick(tones->view(), Qt::Key_Down);
+    QTest::keyClick(tones->view(), Qt::Key_Return);
+    QCOMPARE(tones->currentText(), "74.4");
+    choose(dialog.get(), "Middle Frequency");
+    QCOMPARE(tones->currentText(), "OFF");
+    choose(dialog.get(), "High Frequency");
+    QCOMPARE(tones->currentText(), "74.4");
+}
+
 void TestModeDialogTest::enterNeverClosesTheDialog() {
     const auto dialog = openDialog();
     QTest::keyClick(control(dialog.get(), D::kIdTree), Qt::Key_Return);
@@ -311,7 +329,25 @@ void TestModeDialogTest::arrowKeysReachingExitDebugClose() {
     QCOMPARE(dialog->result(), int(QDialog::Accepted));
 }
 
+// A text still being typed is confirmed as Enter confirms it, and that is what goes out.
+void TestModeDialogTest::startSendsWhatTheDialogShows_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QByteArray>("sent");
+    QTest::newRow("on the step") << "446.00625"
+                                 << "446.00500" << QByteArray("\x00\x05\x60\x44", 4);
+    QTest::newRow("above") << "1000"
+                           << "470.00000" << QByteArray("\x00\x00\x00\x47", 4);
+    QTest::newRow("negative") << "-3"
+                              << "470.00000" << QByteArray("\x00\x00\x00\x47", 4);
+    QTest::newRow("huge") << "1e308"
+                          << "470.00000" << QByteArray("\x00\x00\x00\x47", 4);
+}
+
 void TestModeDialogTest::startSendsWhatTheDialogShows() {
+    QFETCH(QString, typed);
+    QFETCH(QString, shown);
+    QFETCH(QByteArray, sent);
     SimRadio radio{RadioImage{}};
     testkit::VirtualClock clock;
     testkit::Trace trace;
@@ -322,7 +358,7 @@ void TestModeDialogTest::startSendsWhatTheDialogShows() {
     dialog->setExchangeLine(&link, &pacer);
 
     choose(dialog.get(), "High Frequency");
-    type(dialog.get(), D::kIdReceiveFrequency, "446.00625", false); // sent as typed
+    type(dialog.get(), D::kIdReceiveFrequency, typed, false);
     auto* tones = control<QComboBox>(dialog.get(), D::kIdReceiveTones);
     QTest::mouseClick(tones, Qt::LeftButton);
     QTest::keyClick(tones->view(), Qt::Key_Down);
@@ -335,11 +371,12 @@ void TestModeDialogTest::startSendsWhatTheDialogShows() {
     QCOMPARE(link.portName(), "COM2");
     QCOMPARE(radio.testFrames().size(), 3u);
     QCOMPARE(radio.testFrames()[0].bytes, std::vector<std::uint8_t>{0x73});
-    QCOMPARE(radio.testFrames()[1].bytes,
-             (std::vector<std::uint8_t>{0x25, 0x06, 0x60, 0x44, 0x00, 0x00, 0x50, 0x44}));
+    std::vector<std::uint8_t> frequencies(sent.begin(), sent.end());
+    frequencies.insert(frequencies.end(), {0x00, 0x00, 0x50, 0x44});
+    QCOMPARE(radio.testFrames()[1].bytes, frequencies);
     QCOMPARE(radio.testFrames()[2].bytes,
              (std::vector<std::uint8_t>{0x70, 0x06, 0x00, 0x00, 0xFB, 0x01, 0x01, 0xA0}));
-    QCOMPARE(text(dialog.get(), D::kIdReceiveFrequency), "446.00625");
+    QCOMPARE(text(dialog.get(), D::kIdReceiveFrequency), shown);
 }
 
 QTEST_MAIN(TestModeDialogTest)
