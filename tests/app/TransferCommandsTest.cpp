@@ -127,7 +127,7 @@ void TransferCommandsTest::commandsOpenTheDialogOverTheTable() {
     QTest::mouseClick(frame->toolBar()->widgetForAction(frame->command(kCmdWriteToRadio)),
                       Qt::LeftButton);
     QCOMPARE(session.dialog().window(), window);
-    QCOMPARE(window->windowTitle(), "Reading Data Progress");
+    QCOMPARE(window->windowTitle(), "Writing Data Progress");
     QVERIFY(session.view()->transfer().direction() == TransferDirection::Write);
 }
 
