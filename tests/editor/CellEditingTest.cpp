@@ -14,8 +14,8 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QClipboard>
-#include <QKeyEvent>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QScrollBar>
@@ -481,6 +481,27 @@ private slots:
         QCOMPARE(view->cells().frequencyEditor()->selectedText(), "446.00625");
     }
 
+    // The second click of a double-click lands on the editor the first click opened: it leaves
+    // the whole text selected, as one click does, and selects no single word.
+    void doubleClickSelectsTheWholeText_data() {
+        QTest::addColumn<int>("column");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("Name") << 8 << "PMR 2";
+        QTest::newRow("Receive") << 1 << "446.00625";
+    }
+    void doubleClickSelectsTheWholeText() {
+        QFETCH(int, column);
+        QFETCH(QString, text);
+        setRow(3, kChannel);
+        grid()->SetTextMatrix(3, column, text);
+        const QPoint at = table()->viewport()->mapTo(frame.get(), cellRect(3, column).center());
+        QTest::mouseDClick(frame->windowHandle(), Qt::LeftButton, {}, at);
+        auto* editor = qobject_cast<QLineEdit*>(openEditor());
+        QVERIFY(editor);
+        QCOMPARE(focus(), editor);
+        QCOMPARE(editor->selectedText(), text);
+    }
+
     // The editor does not follow its cell: scrolling closes it and drops what was typed or
     // picked in it.
     void scrollingClosesTheEditorAndKeepsTheCell() {
@@ -650,7 +671,8 @@ private slots:
         leave();
         QCOMPARE(grid()->TextMatrix(3, 8), QStringLiteral("AéBC"));
         view->EncodeImage();
-        QCOMPARE(decodeChannels(image).cell(3, kColName), "A\xE9" "BC");
+        QCOMPARE(decodeChannels(image).cell(3, kColName), "A\xE9"
+                                                          "BC");
     }
 
     void typingStopsWhenTheBoxIsFull() {
