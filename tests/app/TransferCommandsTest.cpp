@@ -275,7 +275,7 @@ void TransferCommandsTest::clickOnTheMainWindowOnlyInterrupts() {
     frame->command(kCmdReadFromRadio)->trigger();
     runAtProgress(session.dialog(), 20, [frame] { frame->activateWindow(); });
     QVERIFY(session.runTransfer());
-    QTest::qWait(50);
+    QTest::qWait(50); // a command that got through would run now
 
     QCOMPARE(seen, QStringList{ProgressDialog::kInterruptedMessage});
     QCOMPARE(session.channelTexts(), table);

@@ -671,8 +671,7 @@ private slots:
         leave();
         QCOMPARE(grid()->TextMatrix(3, 8), QStringLiteral("AéBC"));
         view->EncodeImage();
-        QCOMPARE(decodeChannels(image).cell(3, kColName), "A\xE9"
-                                                          "BC");
+        QCOMPARE(decodeChannels(image).cell(3, kColName), "A\xE9" "BC");
     }
 
     void typingStopsWhenTheBoxIsFull() {

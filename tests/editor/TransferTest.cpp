@@ -296,6 +296,7 @@ private slots:
         f->view->transfer().OnWriteToRadio();
         QCOMPARE(f->view->transfer().progressDialog().window(), window);
         QCOMPARE(window->windowTitle(), "Writing Data Progress");
+        QCOMPARE(f->view->transfer().progressDialog().captionText(), "Writing Data Progress");
         QVERIFY(f->runTransfer());
 
         QVERIFY(f->messages.empty());
