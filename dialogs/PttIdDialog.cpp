@@ -79,7 +79,7 @@ bool PttIdDialog::eventFilter(QObject* watched, QEvent* event) {
 
 void PttIdDialog::closeEvent(QCloseEvent* event) {
     if (isVisible())
-        save();
+        store();
     RadioOptionDialog::closeEvent(event);
 }
 

@@ -2,7 +2,9 @@
 
 #include "DialogControls.h"
 #include "DialogUnits.h"
+#include "ListTyping.h"
 
+#include <QComboBox>
 #include <QPushButton>
 
 namespace quorl {
@@ -26,12 +28,18 @@ void RadioOptionDialog::addButtons(const QRect& ok, const QRect& cancel) {
     QPushButton* okButton = ui::addPushButton(this, units_, kIdOk, QStringLiteral("OK"), ok);
     okButton->setDefault(true);
     connect(okButton, &QPushButton::clicked, this, [this] {
-        save();
+        store();
         accept();
     });
     QPushButton* cancelButton =
         ui::addPushButton(this, units_, kIdCancel, QStringLiteral("Cancel"), cancel);
     connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void RadioOptionDialog::store() {
+    for (QComboBox* list : findChildren<QComboBox*>())
+        ui::settleTypedText(list);
+    save();
 }
 
 } // namespace quorl

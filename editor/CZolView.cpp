@@ -115,6 +115,8 @@ void CZolView::EncodeImage() {
         for (int c = kColReceive; c < kChannelColumns; ++c)
             sheet.cell(r, c) = grid_->TextMatrix(r, c).toLatin1().toStdString();
     encodeChannels(sheet, image_);
+    // A list still being typed into is stored as it will show once left.
+    panel_->settleTypedText();
     encodeSettings(panel_->state(), image_);
 }
 

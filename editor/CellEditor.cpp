@@ -11,9 +11,9 @@
 #include "FitWidthValidator.h"
 #include "FormIds.h"
 #include "FormTexts.h"
-#include "NameValidator.h"
 #include "FrequencyCheck.h"
 #include "MessageBox.h"
+#include "NameValidator.h"
 #include "SettingsPanel.h"
 #include "ToneTable.h"
 
@@ -22,6 +22,7 @@
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QStyleHints>
 #include <QWindow>
 
 #include <algorithm>
@@ -123,6 +124,12 @@ void CellEditor::createEditors() {
         tones.append(fromBytes(tone));
     toneEditor_->addItems(tones);
     connectEditors();
+    for (int column : {kColReceive, kColRxTone, kColScan, kColTxPower, kColBusyLock, kColName}) {
+        QWidget* editor = EditorForColumn(column);
+        editor->installEventFilter(this);
+        for (QWidget* part : editor->findChildren<QWidget*>())
+            part->installEventFilter(this);
+    }
 }
 
 void CellEditor::closeEditors() {
@@ -186,8 +193,26 @@ void CellEditor::gridDoubleClicked() {
 }
 
 void CellEditor::gridMouseDown(short button) {
-    if (editorsCreated() && button != kRightButton && grid_->Row() != 0 && grid_->Col() != 0)
+    if (editorsCreated() && button != kRightButton && grid_->Row() != 0 && grid_->Col() != 0) {
         ShowCellEditor(kNoKey);
+        clickOpened_ = EditorForColumn(grid_->Col());
+        sinceClickOpened_.start();
+    }
+}
+
+// A click opens the editor under the pointer. Should it be the first of a double-click, the
+// second click is the grid's double-click, not the editor's: in the editor it would select a
+// single word or drop the list down.
+bool CellEditor::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::MouseButtonPress && event->type() != QEvent::MouseButtonDblClick)
+        return QObject::eventFilter(watched, event);
+    const auto* part = static_cast<QWidget*>(watched);
+    const bool secondClick =
+        clickOpened_ && (part == clickOpened_ || clickOpened_->isAncestorOf(part)) &&
+        !sinceClickOpened_.hasExpired(QGuiApplication::styleHints()->mouseDoubleClickInterval());
+    if (secondClick && event->type() == QEvent::MouseButtonDblClick)
+        gridDoubleClicked();
+    return secondClick;
 }
 
 // Typing never opens the Tx Power list: its two entries are chosen with the mouse.

@@ -5,6 +5,7 @@
 // the cell, pressing Enter or starting a transfer writes the editor's value back with every
 // check and keeps the rest of the row consistent with it.
 
+#include <QElapsedTimer>
 #include <QFont>
 #include <QObject>
 #include <QString>
@@ -60,6 +61,9 @@ public:
     QComboBox* scanEditor() const { return scanEditor_; }
     QComboBox* busyLockEditor() const { return busyLockEditor_; }
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void connectGrid();
     void connectEditors();
@@ -91,6 +95,9 @@ private:
     QComboBox* powerEditor_ = nullptr;
     QComboBox* scanEditor_ = nullptr;
     QComboBox* busyLockEditor_ = nullptr;
+    // The editor the last click on a cell opened, and since when.
+    QWidget* clickOpened_ = nullptr;
+    QElapsedTimer sinceClickOpened_;
 };
 
 } // namespace quorl

@@ -124,6 +124,12 @@ void ProgressDialog::open(const QWidget& over) {
     window_->activateWindow();
 }
 
+void ProgressDialog::setCaptionText(const QString& text) {
+    captionText_ = text;
+    if (window_ && !transferStarted())
+        window_->setWindowTitle(text);
+}
+
 bool ProgressDialog::isOpen() const {
     return window_ && !window_->isHidden();
 }

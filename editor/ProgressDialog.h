@@ -38,8 +38,9 @@ public:
     ProgressDialog(const ProgressDialog&) = delete;
     ProgressDialog& operator=(const ProgressDialog&) = delete;
 
-    // The caption of the next window to open; an open window keeps the one it opened with.
-    void setCaptionText(const QString& text) { captionText_ = text; }
+    // The caption of the next window to open, and of the open one while it waits for Start: it
+    // names the transfer Start will run. A running transfer keeps its own.
+    void setCaptionText(const QString& text);
     const QString& captionText() const { return captionText_; }
 
     // Creates a fresh window centred over `over` and shows it: empty bar, Start enabled, the

@@ -4,13 +4,13 @@
 
 #include "DialogUnits.h"
 #include "FormIds.h"
+#include "ListTyping.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QStyle>
 #include <QStyleFactory>
-
 
 namespace quorl {
 
@@ -113,6 +113,11 @@ quorl::SettingsState SettingsPanel::state() const {
     state.powerMenu = powerMenu_->isChecked();
     state.scramblerMenu = scramblerMenu_->isChecked();
     return state;
+}
+
+void SettingsPanel::settleTypedText() {
+    for (QComboBox* list : {channelName_, squelch_, wideNarrow_, voxGain_})
+        ui::settleTypedText(list);
 }
 
 // In the order the panel has always been filled: the Field list is built for the Type as it

@@ -2,7 +2,8 @@
 
 // The radio-wide settings above the channel table: model and band ("Type Setting") and the
 // options ("Optional Function"). It shows and returns a SettingsState; the bytes behind it
-// are the settings codec's business.
+// are the settings codec's business. Text typed into its lists chooses an entry or gives way
+// to the chosen one (ListTyping.h).
 
 #include "SettingsCodec.h"
 
@@ -25,6 +26,8 @@ public:
     SettingsPanel(const quorl::ui::DialogUnits& units, QWidget* parent);
 
     quorl::SettingsState state() const;
+    // Settles text still being typed into a list, before the panel is stored.
+    void settleTypedText();
     void setState(const quorl::SettingsState& state);
 
     // Current selections of Type and Field, -1 for none.

@@ -29,8 +29,8 @@ public:
     TransferController(CZolView& view, RadioImage& image, KeyboardPolicy& keys);
 
     // Commit the cell being edited, set the direction of the next transfer and open the
-    // progress dialog over the table. A dialog that is already open stays as it is, caption
-    // included.
+    // progress dialog over the table. A dialog that is already open stays open; while it waits
+    // for Start, its caption changes to the direction Start will now run.
     void OnReadFromRadio();
     void OnWriteToRadio();
 

@@ -35,7 +35,8 @@ FileResult loadChannelFile(const fs::path& path, RadioImage& image) {
     }
     if (read < buffer.size())
         return failure(path, "the file ends after " + std::to_string(read) +
-                                 " bytes; a channel data file holds " + std::to_string(kImageSize));
+                                 " bytes; a channel data file holds " + std::to_string(kImageSize) +
+                                 " bytes");
     image = buffer;
     return success(path);
 }

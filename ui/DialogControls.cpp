@@ -2,6 +2,7 @@
 
 #include "ControlId.h"
 #include "DialogUnits.h"
+#include "ListTyping.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -36,6 +37,7 @@ QComboBox* addComboBox(QWidget* parent, const DialogUnits& units, int id, bool e
         combo->setLineEdit(field);
         combo->setInsertPolicy(QComboBox::NoInsert);
         combo->setCompleter(nullptr);
+        keepTypingToEntries(combo);
     }
     combo->addItems(items);
     place(combo, units, id, du);

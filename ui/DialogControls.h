@@ -20,8 +20,8 @@ namespace quorl::ui {
 class DialogUnits;
 
 // A drop-down's rectangle includes its open list: the closed box gets its natural height and
-// the rest of the rectangle decides how many entries the open list shows. An editable one
-// takes typed text without adding it to the list.
+// the rest of the rectangle decides how many entries the open list shows. Typing into an
+// editable one chooses an entry (ListTyping.h); it never adds one to the list.
 QComboBox* addComboBox(QWidget* parent, const DialogUnits& units, int id, bool editable,
                        const QStringList& items, const QRect& du);
 // A drop-down placed over the whole rectangle of itself and its open list gets its natural

@@ -41,8 +41,8 @@ MessageAnswer messageBox(const QString& text, MessageButtons buttons, MessageIco
         return currentHook()(text, buttons);
 
     const bool retryCancel = buttons == MessageButtons::RetryCancel;
-    const bool warning = !retryCancel && icon == MessageIcon::Standard;
-    QMessageBox box(warning ? QMessageBox::Warning : QMessageBox::NoIcon, kApplicationTitle, text,
+    QMessageBox box(icon == MessageIcon::Standard ? QMessageBox::Warning : QMessageBox::NoIcon,
+                    kApplicationTitle, text,
                     retryCancel ? QMessageBox::Retry | QMessageBox::Cancel : QMessageBox::Ok,
                     QApplication::activeWindow());
     box.setDefaultButton(retryCancel ? QMessageBox::Retry : QMessageBox::Ok);

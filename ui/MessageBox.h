@@ -19,8 +19,7 @@ inline const QString kApplicationTitle = QStringLiteral("QUORL  Programming Soft
 using quorl::MessageAnswer;
 using quorl::MessageButtons;
 
-// An OK box normally carries the exclamation mark and a Retry/Cancel box no icon; a plain box
-// carries none.
+// A box normally carries the exclamation mark, whatever its buttons; a plain box carries none.
 enum class MessageIcon { Standard, None };
 
 // Shows a modal box over the active window and returns the button the user pressed.

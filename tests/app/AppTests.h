@@ -83,6 +83,7 @@ private slots:
     void closingTheWindowEndsTheTransferFirst();
     void saveDuringAReadWritesTheOldDocument();
     void newDuringATransferWaitsForThePort();
+    void clickOnTheMainWindowOnlyInterrupts();
 };
 
 class DialogCommandsTest : public QObject {

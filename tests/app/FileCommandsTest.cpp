@@ -156,10 +156,11 @@ void FileCommandsTest::failedOpenChangesNothing_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<int>("size");
     QTest::addColumn<QString>("reason");
-    QTest::newRow("100 bytes") << "short.sin" << 100
-                               << "The file ends after 100 bytes; a channel data file holds 8192";
+    QTest::newRow("100 bytes")
+        << "short.sin" << 100
+        << "The file ends after 100 bytes; a channel data file holds 8192 bytes";
     QTest::newRow("empty") << "empty.sin" << 0
-                           << "The file ends after 0 bytes; a channel data file holds 8192";
+                           << "The file ends after 0 bytes; a channel data file holds 8192 bytes";
     QTest::newRow("missing") << "missing.sin" << -1 << "No such file or directory";
     QTest::newRow("named pipe") << "pipe.sin" << kNamedPipe << "It is not a regular file";
 }

@@ -9,21 +9,24 @@
 #include "CZolApp.h"
 #include "CZolView.h"
 #include "ChannelCodec.h"
-#include "SettingsCodec.h"
 #include "CommandTable.h"
 #include "ControlId.h"
 #include "DefaultMemory.h"
 #include "MessageRecorder.h"
 #include "ProgressDialog.h"
 #include "SerialPort.h"
+#include "SettingsCodec.h"
 #include "TransferController.h"
 #include "TransferFixture.h"
 
+#include <QApplication>
 #include <QDialog>
 #include <QFile>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSettings>
 #include <QTest>
+#include <QTimer>
 #include <QToolBar>
 
 using namespace quorl;
@@ -127,7 +130,7 @@ void TransferCommandsTest::commandsOpenTheDialogOverTheTable() {
     QTest::mouseClick(frame->toolBar()->widgetForAction(frame->command(kCmdWriteToRadio)),
                       Qt::LeftButton);
     QCOMPARE(session.dialog().window(), window);
-    QCOMPARE(window->windowTitle(), "Reading Data Progress");
+    QCOMPARE(window->windowTitle(), "Writing Data Progress");
     QVERIFY(session.view()->transfer().direction() == TransferDirection::Write);
 }
 
@@ -241,5 +244,40 @@ void TransferCommandsTest::saveDuringAReadWritesTheOldDocument() {
     QTRY_VERIFY(QFile::exists(path));
     QVERIFY(!savedDuringTransfer);
     QCOMPARE(apptest::readFile(path), apptest::imageBytes(expected));
+    QVERIFY(portIsFree());
+}
+
+// During a transfer a click on the main window (here on New) takes the attention from the
+// progress window: the transfer is interrupted, and the click, which reaches the window while
+// the message holds it, does nothing else.
+void TransferCommandsTest::clickOnTheMainWindowOnlyInterrupts() {
+    Session session;
+    QVERIFY(session.app);
+    QVERIFY(startRadioOn(session.radio, {"--delay", "0"}));
+    session.view()->grid()->SetTextMatrix(3, kColReceive, QStringLiteral("446.00625"));
+    const QStringList table = session.channelTexts();
+    CMainFrame* frame = session.frame();
+    QWidget* newButton = frame->toolBar()->widgetForAction(frame->command(kCmdFileNew));
+    const QPoint onNew = newButton->mapTo(frame, newButton->rect().center());
+
+    ui::setMessageHook({});
+    QStringList seen;
+    QTimer answerer;
+    QObject::connect(&answerer, &QTimer::timeout, &answerer, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        seen.append(box->text());
+        QTest::mouseClick(frame->windowHandle(), Qt::LeftButton, {}, onNew);
+        box->button(QMessageBox::Ok)->click();
+    });
+    answerer.start(20);
+    frame->command(kCmdReadFromRadio)->trigger();
+    runAtProgress(session.dialog(), 20, [frame] { frame->activateWindow(); });
+    QVERIFY(session.runTransfer());
+    QTest::qWait(50); // a command that got through would run now
+
+    QCOMPARE(seen, QStringList{ProgressDialog::kInterruptedMessage});
+    QCOMPARE(session.channelTexts(), table);
     QVERIFY(portIsFree());
 }

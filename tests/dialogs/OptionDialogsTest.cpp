@@ -244,6 +244,61 @@ private slots:
         }
     }
 
+    // Typed text that names an entry chooses it; any other text gives way to the chosen entry,
+    // and OK (or the PTT ID dialog's close box) stores what the list then shows. The PTT ID
+    // dialog's keys cannot spell an entry, so there the text is pasted.
+    void typingIntoAListStoresWhatItShows_data() {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<int>("id");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("way"); // 0 OK, 1 Enter, 2 close box, 3 close box after a paste
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<int>("offset");
+        QTest::addColumn<int>("byte");
+        QTest::newRow("TOT 999s") << int(Tot) << 1092 << "999s" << 0 << "180s" << 0x1813 << 0x06;
+        QTest::newRow("TOT 240S") << int(Tot) << 1092 << " 240S" << 1 << "240s" << 0x1813 << 0x08;
+        QTest::newRow("switch local alert")
+            << int(Emergency) << 1098 << "local alert" << 0 << "Local Alert " << 0x1817 << 0x35;
+        QTest::newRow("transmit keep tx")
+            << int(Emergency) << 1100 << "keep tx" << 1 << "Keep TX" << 0x1828 << 0xFF;
+        QTest::newRow("receive 7S")
+            << int(Emergency) << 1101 << "7S" << 0 << "5S" << 0x1829 << 0x05;
+        QTest::newRow("PTT ID both")
+            << int(PttId) << 1103 << "both" << 3 << "Both" << 0x1D40 << 0xFF;
+        QTest::newRow("PTT ID BD") << int(PttId) << 1103 << "BD" << 2 << "OFF" << 0x1D40 << 0xFC;
+    }
+    void typingIntoAListStoresWhatItShows() {
+        QFETCH(int, kind);
+        QFETCH(int, id);
+        QFETCH(QString, typed);
+        QFETCH(int, way);
+        QFETCH(QString, shown);
+        QFETCH(int, offset);
+        QFETCH(int, byte);
+        RadioImage image = factoryImage();
+        const auto dialog = shownDialog(Kind(kind), image);
+        QVERIFY(dialog);
+        QComboBox* list = combo(dialog.get(), id);
+        list->setFocus();
+        list->lineEdit()->selectAll();
+        if (way == 3) {
+            QApplication::clipboard()->setText(typed);
+            list->lineEdit()->paste();
+        } else {
+            QTest::keyClicks(list, typed);
+        }
+        if (way == 0)
+            click(dialog.get(), 1);
+        else if (way == 1)
+            QTest::keyClick(list, Qt::Key_Return);
+        else
+            dialog->close();
+
+        QVERIFY(dialog->isHidden());
+        QCOMPARE(list->currentText(), shown);
+        QCOMPARE(image[std::size_t(offset)], std::uint8_t(byte));
+    }
+
     void pttIdCodeTakesOnlyCodeKeys_data() {
         QTest::addColumn<int>("key");
         QTest::addColumn<int>("modifiers");

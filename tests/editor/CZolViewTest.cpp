@@ -5,6 +5,7 @@
 #include "FormIds.h"
 #include "MessageRecorder.h"
 #include "RadioImage.h"
+#include "SettingsCodec.h"
 #include "SettingsPanel.h"
 #include "ToneTable.h"
 
@@ -217,6 +218,48 @@ private slots:
         QCOMPARE(grid()->Row(), 1);
         QCOMPARE(grid()->Col(), 1);
         QVERIFY(view->cells().frequencyEditor()->isHidden());
+    }
+
+    // Typed text that names an entry chooses it; any other text gives way to the chosen entry
+    // when the list is left, Enter is pressed, or the panel is stored while it is typed into.
+    // The list then shows what is stored. After New: Squelch 5, Vox OFF, Channel Name OFF.
+    void typingIntoAPanelListShowsWhatIsStored_data() {
+        QTest::addColumn<int>("id");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("finish"); // a key, or 0 to store while typing
+        QTest::addColumn<QString>("shown");
+        const int tab = Qt::Key_Tab;
+        const int enter = Qt::Key_Return;
+        QTest::newRow("Squelch 12, Tab") << int(kIdSquelchLevel) << "12" << tab << "5";
+        QTest::newRow("Squelch 07, Enter") << int(kIdSquelchLevel) << " 07 " << enter << "7";
+        QTest::newRow("W/N narrow, Enter") << int(kIdWideNarrow) << "narrow" << enter << "NARROW";
+        QTest::newRow("W/N narrow, stored") << int(kIdWideNarrow) << "narrow" << 0 << "NARROW";
+        QTest::newRow("Vox 010, Tab") << int(kIdVoxGainLevel) << "010" << tab << "10";
+        QTest::newRow("Vox 11, stored") << int(kIdVoxGainLevel) << "11" << 0 << "OFF";
+        QTest::newRow("Channel Name on, Tab") << int(kIdChannelName) << "on " << tab << "ON";
+        QTest::newRow("Channel Name yes, Enter") << int(kIdChannelName) << "yes" << enter << "OFF";
+    }
+    void typingIntoAPanelListShowsWhatIsStored() {
+        QFETCH(int, id);
+        QFETCH(QString, typed);
+        QFETCH(int, finish);
+        QFETCH(QString, shown);
+        frame->show();
+        QVERIFY(QTest::qWaitForWindowActive(frame.get()));
+        view->OnInitialUpdate();
+        QComboBox* list = combo(id);
+        list->setFocus();
+        list->lineEdit()->selectAll();
+        QTest::keyClicks(list, typed);
+        if (finish != 0) {
+            QTest::keyClick(list, Qt::Key(finish));
+            QVERIFY(!list->hasFocus());
+        }
+        view->EncodeImage();
+
+        QCOMPARE(list->currentText(), shown);
+        QCOMPARE(list->itemText(list->currentIndex()), shown);
+        QVERIFY(decodeSettings(image) == view->settingsPanel()->state());
     }
 };
 

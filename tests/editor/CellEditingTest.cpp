@@ -14,8 +14,8 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QClipboard>
-#include <QKeyEvent>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QScrollBar>
@@ -479,6 +479,27 @@ private slots:
         click(3, 2);
         QCOMPARE(openEditor(), view->cells().frequencyEditor());
         QCOMPARE(view->cells().frequencyEditor()->selectedText(), "446.00625");
+    }
+
+    // The second click of a double-click lands on the editor the first click opened: it leaves
+    // the whole text selected, as one click does, and selects no single word.
+    void doubleClickSelectsTheWholeText_data() {
+        QTest::addColumn<int>("column");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("Name") << 8 << "PMR 2";
+        QTest::newRow("Receive") << 1 << "446.00625";
+    }
+    void doubleClickSelectsTheWholeText() {
+        QFETCH(int, column);
+        QFETCH(QString, text);
+        setRow(3, kChannel);
+        grid()->SetTextMatrix(3, column, text);
+        const QPoint at = table()->viewport()->mapTo(frame.get(), cellRect(3, column).center());
+        QTest::mouseDClick(frame->windowHandle(), Qt::LeftButton, {}, at);
+        auto* editor = qobject_cast<QLineEdit*>(openEditor());
+        QVERIFY(editor);
+        QCOMPARE(focus(), editor);
+        QCOMPARE(editor->selectedText(), text);
     }
 
     // The editor does not follow its cell: scrolling closes it and drops what was typed or

@@ -152,6 +152,18 @@ private slots:
         QVERIFY(dialog->guardArmed());
     }
 
+    // A Read or Write command that finds the window waiting names the transfer Start will now
+    // run; a running transfer keeps its caption.
+    void captionNamesTheTransferStartRuns() {
+        dialog->open(*table);
+        dialog->setCaptionText(QStringLiteral("Writing Data Progress"));
+        QCOMPARE(window()->windowTitle(), "Writing Data Progress");
+        QTest::mouseClick(startButton(), Qt::LeftButton);
+        QCoreApplication::sendPostedEvents(&owner);
+        dialog->setCaptionText(QStringLiteral("Reading Data Progress"));
+        QCOMPARE(window()->windowTitle(), "Writing Data Progress");
+    }
+
     void progressStopsAtItsEnd() {
         dialog->open(*table);
         int position = 0;

@@ -312,7 +312,7 @@ private slots:
         QDialog* window = f->view->transfer().progressDialog().window();
         f->view->transfer().OnWriteToRadio();
         QCOMPARE(f->view->transfer().progressDialog().window(), window);
-        QCOMPARE(window->windowTitle(), "Reading Data Progress");
+        QCOMPARE(window->windowTitle(), "Writing Data Progress");
         QCOMPARE(f->view->transfer().progressDialog().captionText(), "Writing Data Progress");
         QVERIFY(f->runTransfer());
 

@@ -99,7 +99,7 @@ TEST_F(ChannelFile, ShortOrMissingFileLeavesImage) {
         EXPECT_FALSE(result.ok);
         EXPECT_EQ(result.path, file("short.sin"));
         EXPECT_EQ(result.reason, "the file ends after " + std::to_string(size) +
-                                     " bytes; a channel data file holds 8192");
+                                     " bytes; a channel data file holds 8192 bytes");
         EXPECT_EQ(loaded, image_);
     }
     RadioImage loaded = image_;

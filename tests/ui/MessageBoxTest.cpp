@@ -20,6 +20,7 @@ struct SeenBox {
     QString text;
     QStringList buttons;
     int width = 0;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
     bool found = false;
 };
 
@@ -36,6 +37,7 @@ void answerWhenShown(SeenBox& seen, const QString& click) {
         seen.title = box->windowTitle();
         seen.text = box->text();
         seen.width = box->width();
+        seen.icon = box->icon();
         for (QAbstractButton* button : box->buttons())
             seen.buttons.append(button->text().remove(u'&'));
         if (click.isEmpty()) {
@@ -83,6 +85,8 @@ void MessageBoxTest::realBoxCarriesTitleAndButtons() {
     std::sort(seen.buttons.begin(), seen.buttons.end());
     std::sort(shown.begin(), shown.end());
     QCOMPARE(seen.buttons, shown);
+    // A warning, the Retry/Cancel box of a communication error included.
+    QCOMPARE(seen.icon, QMessageBox::Warning);
     // The whole title fits in the title bar beside its icon and close button.
     const int titleWidth = QFontMetrics(QApplication::font()).horizontalAdvance(seen.title);
     QVERIFY2(seen.width >= titleWidth + 64, qPrintable(QString::number(seen.width)));
