@@ -4,6 +4,9 @@
 #include "Commands.h"
 #include "FileAccess.h"
 #include "ReportOutput.h"
+#include "SettingsCodec.h"
+
+#include <QFileInfo>
 
 namespace quorl {
 
@@ -11,16 +14,28 @@ int runReport(const QString& usage, const QStringList& arguments) {
     CommandParser command(
         usage, QStringLiteral("Writes the printed channel report of FILE.sin as a PDF file: the "
                               "settings and channels 1 to 199 on six pages, as File > Print "
-                              "prints them. The pages hold text, so the PDF can be searched."));
+                              "prints them. The pages hold text, so the PDF can be searched. "
+                              "OUT.pdf may not be FILE.sin, nor an existing file that is not a "
+                              "PDF."));
     command.addPositional(QStringLiteral("FILE.sin"), QStringLiteral("A channel data file."));
     command.addPositional(QStringLiteral("OUT.pdf"),
                           QStringLiteral("The file to write; replaced only once it is whole."));
     if (const std::optional<int> status = command.parse(arguments))
         return *status;
-    RadioImage image;
-    if (const QString error = loadImageFile(command.positionals().at(0), image); !error.isEmpty())
-        return fail(QStringLiteral("report: ") + error);
+    const QString in = command.positionals().at(0);
     const QString out = command.positionals().at(1);
+    RadioImage image;
+    if (const QString error = loadImageFile(in, image); !error.isEmpty())
+        return fail(QStringLiteral("report: ") + error);
+    if (sameFile(in, out))
+        return fail(
+            QStringLiteral("report: %1 is %2 itself; name another file for the PDF").arg(out, in));
+    if (QFileInfo::exists(out) && !holdsPdf(out))
+        return fail(
+            QStringLiteral("report: %1 exists and is not a PDF; it is left as it is").arg(out));
+    // The settings as the panel shows them, which is what File > Print prints: a squelch
+    // byte of 12 shows and prints as 0.
+    encodeSettings(decodeSettings(image), image);
     const FileResult written = writeReportPdf(image, out);
     if (!written.ok)
         return fail(
