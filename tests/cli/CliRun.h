@@ -19,6 +19,10 @@ public:
 
     // Maps COMn to a device for the runs to come.
     void mapPort(const QString& comName, const QString& device);
+    void setVariable(const QString& name, const QString& value) {
+        environment_.insert(name, value);
+    }
+    void unsetVariable(const QString& name) { environment_.remove(name); }
     // Runs to the end (at most two minutes).
     CliOutput run(const QStringList& arguments);
     // Starts a run and leaves it going; finish() waits for its end.
