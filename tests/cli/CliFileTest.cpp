@@ -161,6 +161,21 @@ TEST_F(CliFiles, ImportRefusesWhatIsNoTableWithoutWaiting) {
     EXPECT_EQ(bytes(file), before);
 }
 
+// An address sanitizer reserves far more address space than any limit here.
+#if !defined(__SANITIZE_ADDRESS__)
+TEST_F(CliFiles, RunningOutOfMemoryIsSaidNotAborted) {
+    QByteArray lines =
+        "CH,Receive(MHz),Transmit(MHz),Rx Tone,Tx Tone,Scan,Tx Power,BusyLock,Name\n";
+    while (lines.size() < 1000 * 1000)
+        lines += "1,2\n"; // an error each: they need more memory than the limit leaves
+    writeFile(path("many.csv"), lines);
+    cli.limitMemory(100 * 1024 * 1024);
+    const CliOutput imported = cli.run({"import", path("many.csv"), path("a.sin")});
+    EXPECT_EQ(imported.status, 1);
+    EXPECT_EQ(imported.err, "quorl-cli: import: out of memory\n");
+}
+#endif
+
 TEST_F(CliFiles, WriteRefusesWhatIsNoRadioImageBeforeOpeningThePort) {
     const QString file = sinFile("a.sin", 1, kChannel);
     writeFile(path("x.pdf"), QByteArray(25000, '%'));

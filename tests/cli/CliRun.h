@@ -23,6 +23,8 @@ public:
         environment_.insert(name, value);
     }
     void unsetVariable(const QString& name) { environment_.remove(name); }
+    // The runs to come may map at most this much memory.
+    void limitMemory(qint64 bytes);
     // Runs to the end (at most two minutes).
     CliOutput run(const QStringList& arguments);
     // Starts a run and leaves it going; finish() waits for its end.
