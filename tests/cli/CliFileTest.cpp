@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
 #include <sys/stat.h>
 
 #include <QDir>
@@ -169,7 +170,11 @@ TEST_F(CliFiles, RunningOutOfMemoryIsSaidNotAborted) {
     while (lines.size() < 1000 * 1000)
         lines += "1,2\n"; // an error each: they need more memory than the limit leaves
     writeFile(path("many.csv"), lines);
-    cli.limitMemory(100 * 1024 * 1024);
+    cli.onChildStart([] {
+        constexpr rlim_t kLimit = 100 * 1024 * 1024;
+        const rlimit limit{kLimit, kLimit};
+        ::setrlimit(RLIMIT_AS, &limit);
+    });
     const CliOutput imported = cli.run({"import", path("many.csv"), path("a.sin")});
     EXPECT_EQ(imported.status, 1);
     EXPECT_EQ(imported.err, "quorl-cli: import: out of memory\n");

@@ -20,6 +20,7 @@
 #include <csignal>
 
 #include <fcntl.h>
+#include <pty.h>
 #include <sys/ioctl.h>
 #include <unistd.h>
 
@@ -173,6 +174,27 @@ TEST_F(CliRadio, SigtermAndSighupStopAWriteKeepingItsBackupAndFreeingThePort) {
         EXPECT_TRUE(sim.stop());
     }
     EXPECT_EQ(backups().size(), 2) << "each write that reached the radio keeps its copy";
+}
+
+// An editor's shell window says TERM=dumb and shows escape sequences as they are.
+TEST_F(CliRadio, ADumbTerminalGetsPlainProgressLines) {
+    startRadio();
+    int terminal = -1;
+    int errorEnd = -1;
+    ASSERT_EQ(::openpty(&terminal, &errorEnd, nullptr, nullptr, nullptr), 0);
+    cli.setVariable(QStringLiteral("TERM"), QStringLiteral("dumb"));
+    cli.onChildStart([errorEnd] { ::dup2(errorEnd, STDERR_FILENO); });
+    const CliOutput write = cli.run({"write", "--port", "COM2", path("radio.sin")});
+    ::close(errorEnd);
+    QByteArray shown;
+    char buffer[4096];
+    for (ssize_t n; (n = ::read(terminal, buffer, sizeof buffer)) > 0;)
+        shown.append(buffer, n);
+    ::close(terminal);
+
+    EXPECT_EQ(write.status, 0);
+    EXPECT_TRUE(shown.contains("1021 blocks (50%)")) << shown.toStdString();
+    EXPECT_FALSE(shown.contains('\033')) << shown.toStdString();
 }
 
 TEST_F(CliRadio, AStoppedWriteNamesItsBlockInUpperCaseHex) {

@@ -2,8 +2,6 @@
 
 #include <QCoreApplication>
 
-#include <sys/resource.h>
-
 namespace {
 
 constexpr int kLongestRunMs = 120'000;
@@ -25,13 +23,6 @@ CliRun::CliRun() : environment_((ensureApplication(), QProcessEnvironment::syste
     for (int n = 1; n <= 4; ++n)
         environment_.insert(QStringLiteral("QUORL_COM%1").arg(n),
                             QStringLiteral("/nonexistent/quorl-port"));
-}
-
-void CliRun::limitMemory(qint64 bytes) {
-    process_.setChildProcessModifier([bytes] {
-        const rlimit limit{static_cast<rlim_t>(bytes), static_cast<rlim_t>(bytes)};
-        ::setrlimit(RLIMIT_AS, &limit);
-    });
 }
 
 void CliRun::mapPort(const QString& comName, const QString& device) {

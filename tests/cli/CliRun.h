@@ -7,6 +7,8 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
+#include <functional>
+
 struct CliOutput {
     int status = -1;
     QString out;
@@ -23,8 +25,8 @@ public:
         environment_.insert(name, value);
     }
     void unsetVariable(const QString& name) { environment_.remove(name); }
-    // The runs to come may map at most this much memory.
-    void limitMemory(qint64 bytes);
+    // Runs in each child before quorl-cli starts.
+    void onChildStart(std::function<void()> setup) { process_.setChildProcessModifier(setup); }
     // Runs to the end (at most two minutes).
     CliOutput run(const QStringList& arguments);
     // Starts a run and leaves it going; finish() waits for its end.
