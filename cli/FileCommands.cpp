@@ -95,8 +95,13 @@ int runImport(const QString& usage, const QStringList& arguments) {
             "of at most 6 characters, and only on channels with a frequency. A row with "
             "frequencies alone gets what the window gives a new channel (OFF, Yes, High, No, "
             "CH:nnn; Transmit as Receive). A cell holding what the window shows for FILE.sin now "
-            "is taken as it is. Every bad cell is "
-            "reported with its line and column, and then nothing is written. The settings are "
+            "is taken as it is. What spreadsheets write is read too: semicolons or tabs between "
+            "cells, the headings in any order and case, other columns (left out, and named), "
+            "blanks around cells, tones by value (67 is 67.0), empty Scan, Tx Power and "
+            "BusyLock (Yes, High, No), and Windows-1252 text. A frequency is a number with "
+            "nothing after it, written with a point. Every bad cell is reported with its line and "
+            "column (the first 50), and then nothing is written. IN.csv is a regular file of at "
+            "most 1 MB. The settings are "
             "kept; FILE.sin is stored as a Save in the window stores it, and is made as by New "
             "when it does not exist."));
     command.addPositional(QStringLiteral("IN.csv"), QStringLiteral("The channel table."));

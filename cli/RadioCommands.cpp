@@ -291,7 +291,8 @@ int runWrite(const QString& usage, const QStringList& arguments) {
         usage,
         QStringLiteral(
             "Writes IN.sin into the radio, 1021 blocks of 8 bytes (0x0000 to 0x1FE7), as the file "
-            "holds them, and keeps a copy among the backups. With --verify the radio is read "
+            "holds them, and keeps a copy among the backups. Only a file of exactly 8192 bytes "
+            "whose Type and Field name a model and a band is sent. With --verify the radio is read "
             "back afterwards and compared; the channels and settings that differ are listed on "
             "standard output and the status is 1. Ctrl+C (or SIGTERM, or SIGHUP when the terminal "
             "closes) stops the write, leaving the radio with the blocks written so far and a "
