@@ -65,7 +65,7 @@ int main(int argc, char* argv[]) {
     // Qt's process() would end a wrong option with status 1; the README promises 2.
     if (!parser.parse(QCoreApplication::arguments()))
         return fail(parser.errorText());
-    if (parser.isSet(QStringLiteral("help")))
+    if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all")))
         parser.showHelp(0);
 
     RadioImage memory = defaultSimMemory();
