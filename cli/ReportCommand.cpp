@@ -1,5 +1,6 @@
 // report: the printed channel report of a file, as a PDF.
 
+#include "ChannelCodec.h"
 #include "CommandParser.h"
 #include "Commands.h"
 #include "FileAccess.h"
@@ -33,8 +34,9 @@ int runReport(const QString& usage, const QStringList& arguments) {
     if (QFileInfo::exists(out) && !holdsPdf(out))
         return fail(
             QStringLiteral("report: %1 exists and is not a PDF; it is left as it is").arg(out));
-    // The settings as the panel shows them, which is what File > Print prints: a squelch
-    // byte of 12 shows and prints as 0.
+    // The window prints its table and panel stored back into the image first, so that a
+    // squelch byte of 12, which the panel shows as 0, prints as 0; so does the report here.
+    encodeChannels(decodeChannels(image), image);
     encodeSettings(decodeSettings(image), image);
     const FileResult written = writeReportPdf(image, out);
     if (!written.ok)
