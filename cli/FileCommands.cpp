@@ -76,8 +76,10 @@ int runExport(const QString& usage, const QStringList& arguments) {
     if (out == QLatin1String("-") || out == QLatin1String("/dev/stdout"))
         return writeStandardOutput(QStringLiteral("export"), text);
     if (sameFile(command.positionals().at(0), out))
-        return fail(QStringLiteral("export: %1 is %2 itself; name another file for the CSV")
-                        .arg(out, command.positionals().at(0)));
+        return fail(
+            QStringLiteral(
+                "export: %1 is the channel data file %2 itself; name another file for the CSV")
+                .arg(out, command.positionals().at(0)));
     if (const QString error = writeTextFile(out, text); !error.isEmpty())
         return fail(QStringLiteral("export: ") + error);
     return kSuccess;

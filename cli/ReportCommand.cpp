@@ -30,7 +30,9 @@ int runReport(const QString& usage, const QStringList& arguments) {
         return fail(QStringLiteral("report: ") + error);
     if (sameFile(in, out))
         return fail(
-            QStringLiteral("report: %1 is %2 itself; name another file for the PDF").arg(out, in));
+            QStringLiteral(
+                "report: %1 is the channel data file %2 itself; name another file for the PDF")
+                .arg(out, in));
     if (QFileInfo::exists(out) && !holdsPdf(out))
         return fail(
             QStringLiteral("report: %1 exists and is not a PDF; it is left as it is").arg(out));
