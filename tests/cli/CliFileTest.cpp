@@ -163,7 +163,12 @@ TEST_F(CliFiles, ImportRefusesWhatIsNoTableWithoutWaiting) {
 }
 
 // An address sanitizer reserves far more address space than any limit here.
-#if !defined(__SANITIZE_ADDRESS__)
+#if defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define QUORL_ADDRESS_SANITIZER
+#endif
+#endif
+#if !defined(__SANITIZE_ADDRESS__) && !defined(QUORL_ADDRESS_SANITIZER)
 TEST_F(CliFiles, RunningOutOfMemoryIsSaidNotAborted) {
     QByteArray lines =
         "CH,Receive(MHz),Transmit(MHz),Rx Tone,Tx Tone,Scan,Tx Power,BusyLock,Name\n";
