@@ -33,11 +33,11 @@ protected:
         return path(name);
     }
 
-    static void patch(const QString& file, qint64 offset, char byte) {
+    static void patch(const QString& file, qint64 offset, std::uint8_t byte) {
         QFile f(file);
         ASSERT_TRUE(f.open(QIODevice::ReadWrite));
         f.seek(offset);
-        f.write(&byte, 1);
+        f.write(reinterpret_cast<const char*>(&byte), 1);
     }
 
     void writeFile(const QString& file, const QByteArray& content) {
