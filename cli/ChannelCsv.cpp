@@ -23,6 +23,7 @@ namespace {
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 constexpr std::size_t kLongestTypedName = 6;
 constexpr std::array kSeparators{',', ';', '\t'};
+constexpr std::size_t kColumnsNamed = 10; // of the columns left out; the rest are counted
 
 // Where each of the table's columns stands in the file, counting from 0.
 using ColumnPlaces = std::array<std::size_t, kChannelColumns>;
@@ -70,14 +71,16 @@ char separatorOf(std::string_view text) {
 std::optional<ColumnPlaces> placeColumns(const CsvRecord& header, CsvImport& result) {
     std::array<std::optional<std::size_t>, kChannelColumns> places;
     std::string ignored;
+    std::size_t ignoredCount = 0;
     for (std::size_t i = 0; i < header.fields.size(); ++i) {
         const std::string heading = trimmedCell(header.fields[i]);
         const auto known =
             std::find_if(kChannelHeadings.begin(), kChannelHeadings.end(),
                          [&heading](std::string_view h) { return equalIgnoringCase(h, heading); });
         if (known == kChannelHeadings.end()) {
-            ignored += (ignored.empty() ? "" : ", ") +
-                       (heading.empty() ? "column " + std::to_string(i + 1) : quoted(heading));
+            if (++ignoredCount <= kColumnsNamed)
+                ignored += (ignored.empty() ? "" : ", ") +
+                           (heading.empty() ? "column " + std::to_string(i + 1) : quoted(heading));
             continue;
         }
         const auto column = static_cast<int>(known - kChannelHeadings.begin());
@@ -89,7 +92,9 @@ std::optional<ColumnPlaces> placeColumns(const CsvRecord& header, CsvImport& res
         }
         places[column] = i;
     }
-    if (!ignored.empty())
+    if (ignoredCount > kColumnsNamed)
+        ignored += " and " + std::to_string(ignoredCount - kColumnsNamed) + " more";
+    if (ignoredCount > 0)
         result.notes.push_back("columns left out: " + ignored);
 
     std::string missing;

@@ -130,6 +130,12 @@ TEST(ChannelCsv, SpreadsheetFormsOfTheSameTable) {
     RadioImage image = newImage();
     EXPECT_EQ(importChannelCsv(tables[1], ToneTable(), image).notes,
               std::vector<std::string>{"columns left out: \"Remark\""});
+    // A line of empty headings is not listed whole.
+    const std::string wide = kHeader.substr(0, kHeader.size() - 2) + std::string(12, ',') + "\r\n";
+    EXPECT_EQ(importChannelCsv(wide, ToneTable(), image).notes,
+              std::vector<std::string>{"columns left out: column 10, column 11, column 12, column "
+                                       "13, column 14, column 15, column 16, column 17, column 18, "
+                                       "column 19 and 2 more"});
 }
 
 TEST(ChannelCsv, TextThatIsNotUtf8IsReadAsWindows1252) {
