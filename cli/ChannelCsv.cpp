@@ -338,15 +338,16 @@ CsvImport importChannelCsv(std::string_view text, const ToneTable& tones, RadioI
                               "channel " + std::to_string(*channel) + " is also on line " +
                                   std::to_string(earlier)});
         }
-        const ChannelSheet::Row* now = channel ? &current.rows[*channel] : nullptr;
+        const int number = channel.value_or(0); // 0: a wrong channel number
+        const ChannelSheet::Row* now = number > 0 ? &current.rows[number] : nullptr;
         std::vector<CellProblem> problems;
         cells = spreadsheetRow(cells, now, tones, readable, problems);
         for (CellProblem& problem : problems)
             errors.push_back(
                 {record.line, problem.column + 1, problem.column, std::move(problem.message)});
         ChannelSheet::Row scratch;
-        ChannelSheet::Row& row = channel ? sheet.rows[*channel] : scratch;
-        rowCheck.check(record.line, channel.value_or(0), cells, readable, now, row);
+        ChannelSheet::Row& row = number > 0 ? sheet.rows[number] : scratch;
+        rowCheck.check(record.line, number, cells, readable, now, row);
         // The checks count the table's columns; the file may have them in another order.
         for (std::size_t i = rowErrors; i < errors.size(); ++i)
             if (errors[i].tableColumn >= 0)
