@@ -13,9 +13,11 @@ namespace quorl {
 
 enum ExitStatus : int {
     kSuccess = 0,
-    kFailure = 1,  // the command failed, or found differences
-    kUsage = 2,    // wrong arguments; for diff also a file it cannot read
-    kStopped = 130 // Ctrl+C, as a shell counts a program ended by SIGINT
+    kFailure = 1, // the command failed, or found differences
+    kUsage = 2,   // wrong arguments; for diff also a file it cannot read
+    // Stopped by a signal: this plus its number, as a shell counts a program the signal
+    // ended (130 for Ctrl+C, 143 for SIGTERM, 129 for SIGHUP).
+    kStoppedBySignal = 128
 };
 
 // Words broken into lines of at most 79 characters, for help texts.

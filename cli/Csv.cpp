@@ -11,7 +11,7 @@ bool needsQuotes(std::string_view field) {
 // Reads records one character at a time; `line` follows every line break, quoted ones too.
 class CsvReader {
 public:
-    explicit CsvReader(std::string_view text) : text_(text) {}
+    CsvReader(std::string_view text, char separator) : text_(text), separator_(separator) {}
 
     CsvText read() {
         CsvText result;
@@ -36,7 +36,7 @@ private:
             fields.push_back(std::move(field));
             if (at_ >= text_.size())
                 return true;
-            if (text_[at_] == ',') {
+            if (text_[at_] == separator_) {
                 ++at_;
                 continue;
             }
@@ -49,7 +49,7 @@ private:
     bool readField(std::string& field) {
         if (at_ < text_.size() && text_[at_] == '"')
             return readQuoted(field);
-        while (at_ < text_.size() && text_[at_] != ',' && !atLineBreak())
+        while (at_ < text_.size() && text_[at_] != separator_ && !atLineBreak())
             field += text_[at_++];
         return true;
     }
@@ -72,7 +72,7 @@ private:
                 ++at_;
                 continue;
             }
-            if (at_ < text_.size() && text_[at_] != ',' && !atLineBreak())
+            if (at_ < text_.size() && text_[at_] != separator_ && !atLineBreak())
                 return fail(line_, "text follows a closing quote");
             return true;
         }
@@ -92,6 +92,7 @@ private:
     }
 
     std::string_view text_;
+    char separator_;
     std::size_t at_ = 0;
     int line_ = 1;
     int errorLine_ = 0;
@@ -120,8 +121,8 @@ std::string csvRecord(const std::vector<std::string>& fields) {
     return record + "\r\n";
 }
 
-CsvText parseCsv(std::string_view text) {
-    return CsvReader(text).read();
+CsvText parseCsv(std::string_view text, char separator) {
+    return CsvReader(text, separator).read();
 }
 
 } // namespace quorl

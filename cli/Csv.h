@@ -2,7 +2,8 @@
 
 // Comma-separated values the way RFC 4180 writes them: a field holding a comma, a quote or a
 // line break is quoted, with its quotes doubled, and every record ends with CR LF. Reading also
-// takes records ended by LF alone, as editors on this system save them.
+// takes records ended by LF alone, as editors on this system save them, and another separator
+// (a semicolon or a tab, as spreadsheets write them where the comma is the decimal sign).
 
 #include <string>
 #include <string_view>
@@ -26,6 +27,6 @@ struct CsvText {
     std::string error;
 };
 
-CsvText parseCsv(std::string_view text);
+CsvText parseCsv(std::string_view text, char separator = ',');
 
 } // namespace quorl

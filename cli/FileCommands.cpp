@@ -11,14 +11,32 @@
 
 #include <QFileInfo>
 
+#include <algorithm>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 namespace quorl {
 
 namespace {
 
+// Far more than the longest table of 199 channels: what is larger is not one.
+constexpr qint64 kLargestCsv = 1024 * 1024;
+// A file of something else would fill the terminal; the first ones tell what is wrong.
+constexpr std::size_t kErrorsListed = 50;
+
 QString fromUtf8(const std::string& text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The text on standard output, and whether all of it got there (a full disk, a closed pipe).
+int writeStandardOutput(const QString& command, const QByteArray& text) {
+    if (std::fwrite(text.constData(), 1, static_cast<std::size_t>(text.size()), stdout) !=
+            static_cast<std::size_t>(text.size()) ||
+        std::fflush(stdout) != 0)
+        return fail(QStringLiteral("%1: standard output: %2")
+                        .arg(command, QString::fromLocal8Bit(std::strerror(errno))));
+    return kSuccess;
 }
 
 } // namespace
@@ -35,8 +53,7 @@ int runDump(const QString& usage, const QStringList& arguments) {
     RadioImage image;
     if (const QString error = loadImageFile(command.positionals().at(0), image); !error.isEmpty())
         return fail(QStringLiteral("dump: ") + error);
-    std::fputs(dumpImage(image).c_str(), stdout);
-    return kSuccess;
+    return writeStandardOutput(QStringLiteral("dump"), QByteArray::fromStdString(dumpImage(image)));
 }
 
 int runExport(const QString& usage, const QStringList& arguments) {
@@ -47,14 +64,23 @@ int runExport(const QString& usage, const QStringList& arguments) {
                        "for each of the 199 channels, as the window shows them."));
     command.addPositional(QStringLiteral("FILE.sin"), QStringLiteral("A channel data file."));
     command.addPositional(QStringLiteral("OUT.csv"),
-                          QStringLiteral("The file to write; replaced if it exists."));
+                          QStringLiteral("The file to write; replaced if it exists. - (or "
+                                         "/dev/stdout) for standard output."));
     if (const std::optional<int> status = command.parse(arguments))
         return *status;
     RadioImage image;
     if (const QString error = loadImageFile(command.positionals().at(0), image); !error.isEmpty())
         return fail(QStringLiteral("export: ") + error);
+    const QString out = command.positionals().at(1);
     const QByteArray text = QByteArray::fromStdString(exportChannelCsv(image));
-    if (const QString error = writeTextFile(command.positionals().at(1), text); !error.isEmpty())
+    if (out == QLatin1String("-") || out == QLatin1String("/dev/stdout"))
+        return writeStandardOutput(QStringLiteral("export"), text);
+    if (sameFile(command.positionals().at(0), out))
+        return fail(
+            QStringLiteral(
+                "export: %1 is the channel data file %2 itself; name another file for the CSV")
+                .arg(out, command.positionals().at(0)));
+    if (const QString error = writeTextFile(out, text); !error.isEmpty())
         return fail(QStringLiteral("export: ") + error);
     return kSuccess;
 }
@@ -71,8 +97,13 @@ int runImport(const QString& usage, const QStringList& arguments) {
             "of at most 6 characters, and only on channels with a frequency. A row with "
             "frequencies alone gets what the window gives a new channel (OFF, Yes, High, No, "
             "CH:nnn; Transmit as Receive). A cell holding what the window shows for FILE.sin now "
-            "is taken as it is. Every bad cell is "
-            "reported with its line and column, and then nothing is written. The settings are "
+            "is taken as it is. What spreadsheets write is read too: semicolons or tabs between "
+            "cells, the headings in any order and case, other columns (left out, and named), "
+            "blanks around cells, tones by value (67 is 67.0), empty Scan, Tx Power and "
+            "BusyLock (Yes, High, No), and Windows-1252 text. A frequency is a number with "
+            "nothing after it, written with a point. Every bad cell is reported with its line and "
+            "column (the first 50), and then nothing is written. IN.csv is a regular file of at "
+            "most 1 MB. The settings are "
             "kept; FILE.sin is stored as a Save in the window stores it, and is made as by New "
             "when it does not exist."));
     command.addPositional(QStringLiteral("IN.csv"), QStringLiteral("The channel table."));
@@ -83,7 +114,7 @@ int runImport(const QString& usage, const QStringList& arguments) {
     const QString in = command.positionals().at(0);
     const QString target = command.positionals().at(1);
     QByteArray text;
-    if (const QString error = readTextFile(in, text); !error.isEmpty())
+    if (const QString error = readTextFile(in, kLargestCsv, text); !error.isEmpty())
         return fail(QStringLiteral("import: ") + error);
     RadioImage image;
     resetImage(image);
@@ -91,17 +122,24 @@ int runImport(const QString& usage, const QStringList& arguments) {
         if (const QString error = loadImageFile(target, image); !error.isEmpty())
             return fail(QStringLiteral("import: ") + error);
 
-    const std::vector<CsvCellError> errors =
+    const CsvImport imported =
         importChannelCsv(std::string_view(text.constData(), static_cast<std::size_t>(text.size())),
                          ToneTable(), image);
-    for (const CsvCellError& error : errors) {
+    for (const std::string& note : imported.notes)
+        fail(QStringLiteral("%1: %2").arg(in, fromUtf8(note)));
+    const std::vector<CsvCellError>& errors = imported.errors;
+    for (std::size_t i = 0; i < std::min(errors.size(), kErrorsListed); ++i) {
+        const CsvCellError& error = errors[i];
         QString where = QStringLiteral("%1 line %2").arg(in).arg(error.line);
         if (error.column > 0)
-            where += QStringLiteral(", column %1 (%2)")
-                         .arg(error.column)
-                         .arg(QLatin1String(kChannelHeadings[error.column - 1]));
+            where += QStringLiteral(", column %1").arg(error.column);
+        if (error.tableColumn >= 0)
+            where +=
+                QStringLiteral(" (%1)").arg(QLatin1String(kChannelHeadings[error.tableColumn]));
         fail(where + QStringLiteral(": ") + fromUtf8(error.message));
     }
+    if (errors.size() > kErrorsListed)
+        fail(QStringLiteral("%1: and %2 more").arg(in).arg(errors.size() - kErrorsListed));
     if (!errors.empty())
         return fail(
             QStringLiteral("import: %1 bad %2 in %3; %4 not changed")

@@ -8,6 +8,7 @@
 #include "ImageWords.h"
 #include "SerialDevice.h"
 #include "SerialPort.h"
+#include "SettingsCodec.h"
 #include "TerminalTransferUi.h"
 #include "ThreadPacer.h"
 
@@ -16,6 +17,7 @@
 #include <QRegularExpression>
 #include <QSerialPortInfo>
 
+#include <array>
 #include <csignal>
 #include <cstdio>
 
@@ -26,30 +28,50 @@ namespace {
 constexpr int kComPorts = 4;
 constexpr std::size_t kWriteLength = CloneProtocol::kWriteBlocks * CloneProtocol::kBlockSize;
 
+// The signal that asked a transfer to stop, 0 while none has.
 volatile std::sig_atomic_t stopRequested = 0;
 
-extern "C" void requestStop(int) {
-    stopRequested = 1;
+extern "C" void requestStop(int signal) {
+    stopRequested = signal;
 }
 
-// While it lives, Ctrl+C asks the transfer to stop at its next step instead of ending the
-// program, so the port is closed (and freed for the next user) and no file is written.
-class CtrlCStopsTransfer {
+constexpr std::array kStopSignals{SIGINT, SIGTERM, SIGHUP};
+
+// While it lives, Ctrl+C, a kill (SIGTERM) and a closed terminal (SIGHUP) ask the transfer to
+// stop at its next wait instead of ending the program, so the port is closed (its exclusive
+// flag cleared for the next user), a write's backup is kept and the user is told.
+class StopSignals {
 public:
-    CtrlCStopsTransfer() {
+    StopSignals() {
         stopRequested = 0;
         struct sigaction action {};
         action.sa_handler = requestStop;
         sigemptyset(&action.sa_mask);
-        sigaction(SIGINT, &action, &previous_);
+        for (std::size_t i = 0; i < kStopSignals.size(); ++i)
+            sigaction(kStopSignals[i], &action, &previous_[i]);
     }
-    ~CtrlCStopsTransfer() { sigaction(SIGINT, &previous_, nullptr); }
-    CtrlCStopsTransfer(const CtrlCStopsTransfer&) = delete;
-    CtrlCStopsTransfer& operator=(const CtrlCStopsTransfer&) = delete;
+    ~StopSignals() {
+        for (std::size_t i = 0; i < kStopSignals.size(); ++i)
+            sigaction(kStopSignals[i], &previous_[i], nullptr);
+    }
+    StopSignals(const StopSignals&) = delete;
+    StopSignals& operator=(const StopSignals&) = delete;
 
 private:
-    struct sigaction previous_ {};
+    std::array<struct sigaction, kStopSignals.size()> previous_{};
 };
+
+// The signal in the user's words.
+QString stopWords(int signal) {
+    switch (signal) {
+    case SIGINT:
+        return QStringLiteral("stopped by Ctrl+C");
+    case SIGHUP:
+        return QStringLiteral("stopped: the terminal hung up (SIGHUP)");
+    default:
+        return QStringLiteral("stopped by SIGTERM");
+    }
+}
 
 QString comName(int n) {
     return QStringLiteral("COM%1").arg(n);
@@ -98,7 +120,7 @@ QString failureWords(const TransferResult& result, const QString& portError) {
     case TransferOutcome::Completed:
         break;
     case TransferOutcome::Cancelled:
-        return QStringLiteral("stopped by Ctrl+C");
+        return stopWords(stopRequested);
     case TransferOutcome::PortNotOpened:
         words = QStringLiteral("cannot open the port");
         break;
@@ -124,7 +146,7 @@ int transferFailed(const QString& title, const TransferResult& result, const QSt
                    const QString& consequence) {
     return fail(
         QStringLiteral("%1: %2; %3").arg(title, failureWords(result, portError), consequence),
-        result.outcome == TransferOutcome::Cancelled ? kStopped : kFailure);
+        result.outcome == TransferOutcome::Cancelled ? kStoppedBySignal + stopRequested : kFailure);
 }
 
 void keepCopy(const RadioImage& image, TransferDirection direction, bool shortRead = false) {
@@ -141,7 +163,6 @@ std::optional<RadioImage> readRadio(const QString& port, const QString& title,
     SerialPort serial;
     ThreadPacer pacer;
     TerminalTransferUi ui(title, CloneProtocol::kReadBlocks, stopRequested);
-    const CtrlCStopsTransfer ctrlC;
     const ReadResult read = CloneJob(ui, &serial, &pacer).read(port);
     if (read.outcome != TransferOutcome::Completed) {
         status = transferFailed(title, read, serial.errorString(), consequence);
@@ -154,6 +175,36 @@ std::optional<RadioImage> readRadio(const QString& port, const QString& title,
     if (!read.missing.empty())
         warn(missingBytesText(read.missing));
     return image;
+}
+
+// "0x1F00 = 0x03", as the tool writes every address and byte.
+QString byteWords(std::size_t offset, std::uint8_t byte) {
+    return QStringLiteral("0x%1 = 0x%2")
+        .arg(QString::number(offset, 16).toUpper().rightJustified(4, QLatin1Char('0')),
+             QString::number(byte, 16).toUpper().rightJustified(2, QLatin1Char('0')));
+}
+
+// Why a file is not one to send to a radio, or empty when it is: it holds exactly the 8192
+// bytes of a channel data file, and its Type and Field name a model and a band the window
+// knows, so that its channels were checked against that band's limits.
+QString notARadioImage(const QString& path, const RadioImage& image) {
+    if (const qint64 size = QFileInfo(path).size(); size != static_cast<qint64>(kImageSize))
+        return QStringLiteral("the file holds %1 bytes; a channel data file holds exactly %2 bytes")
+            .arg(size)
+            .arg(kImageSize);
+    const SettingsState settings = decodeSettings(image);
+    if (settings.type == kNoSelection)
+        return QStringLiteral("its Type byte (%1) names no model: ZR - 101S, ZR - 102S or "
+                              "ZR - 103S")
+            .arg(byteWords(kModelType, image[kModelType]));
+    if (settings.field == kNoSelection) {
+        const auto bands = fieldBandTexts(settings.type);
+        return QStringLiteral("its Field byte (%1) names no band of the %2: %3 or %4")
+            .arg(byteWords(kModelField, image[kModelField]),
+                 QLatin1String(kTypeTexts[settings.type]), QLatin1String(bands[0]),
+                 QLatin1String(bands[1]));
+    }
+    return {};
 }
 
 } // namespace
@@ -201,10 +252,11 @@ int runPorts(const QString& usage, const QStringList& arguments) {
 int runRead(const QString& usage, const QStringList& arguments) {
     CommandParser command(
         usage,
-        QStringLiteral("Reads the radio's whole memory, 1023 blocks of 8 bytes in about 21 "
-                       "seconds, into OUT.sin, and keeps a copy among the backups (see quorl-cli "
-                       "backups). Progress goes to standard error. Ctrl+C stops the read: the "
-                       "port is closed and nothing is written."));
+        QStringLiteral("Reads the radio's whole memory, 1023 blocks of 8 bytes in about 40 "
+                       "seconds at the radio's 9600 baud, into OUT.sin, and keeps a copy among "
+                       "the backups (see quorl-cli backups). Progress goes to standard error. "
+                       "Ctrl+C (or SIGTERM, or SIGHUP when the terminal closes) stops the read: "
+                       "the port is closed and nothing is written."));
     command.parser().addOption(portOption());
     command.addPositional(QStringLiteral("OUT.sin"),
                           QStringLiteral("The channel data file to write; replaced if it exists."));
@@ -221,6 +273,7 @@ int runRead(const QString& usage, const QStringList& arguments) {
                                    "in")
                         .arg(out, folder.filePath()));
 
+    const StopSignals stopSignals;
     QElapsedTimer clock;
     clock.start();
     const QString title = QStringLiteral("read ") + portWords(port);
@@ -241,10 +294,12 @@ int runWrite(const QString& usage, const QStringList& arguments) {
         usage,
         QStringLiteral(
             "Writes IN.sin into the radio, 1021 blocks of 8 bytes (0x0000 to 0x1FE7), as the file "
-            "holds them, and keeps a copy among the backups. With --verify the radio is read "
+            "holds them, and keeps a copy among the backups. Only a file of exactly 8192 bytes "
+            "whose Type and Field name a model and a band is sent. With --verify the radio is read "
             "back afterwards and compared; the channels and settings that differ are listed on "
-            "standard output and the status is 1. Ctrl+C stops the write, leaving the radio with "
-            "the blocks written so far: write again to finish."));
+            "standard output and the status is 1. Ctrl+C (or SIGTERM, or SIGHUP when the terminal "
+            "closes) stops the write, leaving the radio with the blocks written so far and a "
+            "copy of the file among the backups: write again to finish."));
     command.parser().addOption(portOption());
     const QCommandLineOption verify(QStringLiteral("verify"),
                                     QStringLiteral("Read the radio back and compare."));
@@ -259,7 +314,11 @@ int runWrite(const QString& usage, const QStringList& arguments) {
     RadioImage image;
     if (const QString error = loadImageFile(in, image); !error.isEmpty())
         return fail(QStringLiteral("write: ") + error);
+    if (const QString why = notARadioImage(in, image); !why.isEmpty())
+        return fail(QStringLiteral("write: %1: %2; nothing sent").arg(in, why));
 
+    // Also between the write and its verify, which then stops at its first wait.
+    const StopSignals stopSignals;
     QElapsedTimer clock;
     clock.start();
     const QString title = QStringLiteral("write ") + portWords(port);
@@ -267,7 +326,6 @@ int runWrite(const QString& usage, const QStringList& arguments) {
         SerialPort serial;
         ThreadPacer pacer;
         TerminalTransferUi ui(title, CloneProtocol::kWriteBlocks, stopRequested);
-        const CtrlCStopsTransfer ctrlC;
         const TransferResult written = CloneJob(ui, &serial, &pacer).write(port, image);
         const bool reachedRadio = worthABackup(TransferDirection::Write, written);
         if (reachedRadio)

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <unistd.h>
 
 namespace quorl {
@@ -17,12 +19,18 @@ QString minutesAndSeconds(qint64 ms) {
     return QStringLiteral("%1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0'));
 }
 
+// A bar redraws its line with escape sequences, which a dumb terminal (an editor's shell
+// window) shows as they are: that one gets the plain lines a file gets.
+bool drawsBars() {
+    const char* term = std::getenv("TERM");
+    return ::isatty(STDERR_FILENO) == 1 && !(term && std::strcmp(term, "dumb") == 0);
+}
+
 } // namespace
 
 TerminalTransferUi::TerminalTransferUi(QString title, int blocks,
                                        const volatile std::sig_atomic_t& stop)
-    : title_(std::move(title)), blocks_(blocks), stop_(stop),
-      terminal_(::isatty(STDERR_FILENO) == 1) {}
+    : title_(std::move(title)), blocks_(blocks), stop_(stop), terminal_(drawsBars()) {}
 
 // Only the words before the first block: after that the status line is the block count.
 void TerminalTransferUi::setStatusText(const QString& text) {

@@ -2,9 +2,10 @@
 
 // A clone transfer as a terminal shows it, on standard error: a progress bar with blocks,
 // percent and time left that rewrites its line on a terminal, or a plain line every tenth of
-// the way when standard error goes to a file or a pipe. Ctrl+C, seen through a flag its signal
-// handler sets, is the Cancel button. Message boxes are not shown: the transfer's result says
-// what went wrong, and a Retry/Cancel question is answered Cancel.
+// the way when standard error goes to a file, a pipe or a dumb terminal. A stop signal (Ctrl+C,
+// SIGTERM, SIGHUP), seen through the flag its handler sets, is the Cancel button. Message
+// boxes are not shown: the transfer's result says what went wrong, and a Retry/Cancel question
+// is answered Cancel.
 
 #include "TransferUi.h"
 

@@ -12,7 +12,9 @@
 #include <array>
 #include <cstdio>
 #include <cstring>
+#include <exception>
 #include <memory>
+#include <new>
 
 namespace {
 
@@ -41,6 +43,13 @@ constexpr std::array kCommands{
     Command{"backups", "", "the copies kept of reads and writes", runBackups},
 };
 
+const Command* findCommand(const QString& name) {
+    for (const Command& command : kCommands)
+        if (name == QLatin1String(command.name))
+            return &command;
+    return nullptr;
+}
+
 QString toolDescription() {
     QString text = QStringLiteral(
         "The QUORL radios and their \".sin\" channel data files from a terminal.\n\nCommands:\n");
@@ -50,15 +59,26 @@ QString toolDescription() {
                     .arg(QLatin1String(command.summary));
     text += wrapped(QStringLiteral(
         "\n\"quorl-cli COMMAND --help\" tells more about each. Exit status: 0 on success, 1 when "
-        "a command fails or finds differences, 2 for wrong arguments, 130 when stopped by "
-        "Ctrl+C."));
+        "a command fails or finds differences, 2 for wrong arguments, 128 and the signal's "
+        "number when stopped by one (130 for Ctrl+C, 143 for SIGTERM, 129 for SIGHUP)."));
     return text;
+}
+
+QtMessageHandler qtMessages = nullptr;
+
+// Outside a login session Qt says that XDG_RUNTIME_DIR is not set while it starts the font
+// machinery: nothing the report needs or the user can act on.
+void withoutRuntimeDirNotice(QtMsgType type, const QMessageLogContext& context,
+                             const QString& message) {
+    if (!message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set")))
+        qtMessages(type, context, message);
 }
 
 // The report draws text, which needs the font machinery of a GUI application, on no screen.
 std::unique_ptr<QCoreApplication> makeApplication(int& argc, char* argv[]) {
     if (argc > 1 && std::strcmp(argv[1], "report") == 0) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
+        qtMessages = qInstallMessageHandler(withoutRuntimeDirNotice);
         return std::make_unique<QGuiApplication>(argc, argv);
     }
     return std::make_unique<QCoreApplication>(argc, argv);
@@ -88,15 +108,29 @@ int main(int argc, char* argv[]) {
         return kSuccess;
     }
     QStringList arguments = parser.positionalArguments();
-    if (parser.isSet(QStringLiteral("help")) || arguments.isEmpty()) {
+    // "quorl-cli -h read" asks for read's help, as "quorl-cli read -h" does.
+    if (parser.isSet(QStringLiteral("help")) && !arguments.isEmpty() &&
+        findCommand(arguments.front()))
+        arguments.push_back(QStringLiteral("--help"));
+    else if (parser.isSet(QStringLiteral("help")) || arguments.isEmpty()) {
         const QString help = helpWithUsage(parser, QStringLiteral("COMMAND [ARGUMENTS] [--help]"));
         std::fputs(help.toLocal8Bit().constData(),
                    arguments.isEmpty() && !parser.isSet(QStringLiteral("help")) ? stderr : stdout);
         return parser.isSet(QStringLiteral("help")) ? kSuccess : kUsage;
     }
     const QString name = arguments.takeFirst();
-    for (const Command& command : kCommands)
-        if (name == QLatin1String(command.name))
-            return command.run(command.usage().trimmed(), arguments);
-    return fail(QStringLiteral("no command \"%1\" (see quorl-cli --help)").arg(name), kUsage);
+    const Command* command = findCommand(name);
+    if (!command)
+        return fail(QStringLiteral("no command \"%1\" (see quorl-cli --help)").arg(name), kUsage);
+    // Whatever goes wrong ends in a line that says so, never in an abort.
+    try {
+        return command->run(command->usage().trimmed(), arguments);
+    } catch (const std::bad_alloc&) {
+        return fail(QStringLiteral("%1: out of memory").arg(name));
+    } catch (const std::exception& error) {
+        return fail(QStringLiteral("%1: unexpected error: %2")
+                        .arg(name, QString::fromLocal8Bit(error.what())));
+    } catch (...) {
+        return fail(QStringLiteral("%1: unexpected error").arg(name));
+    }
 }

@@ -48,6 +48,7 @@ std::array<std::uint8_t, 4> blockHeader(std::uint8_t command, std::uint16_t addr
             static_cast<std::uint8_t>(address & 0xFF), CloneProtocol::kBlockSize};
 }
 
+// "0x00A8": addresses are written alike everywhere, in upper-case digits.
 QString hex(std::uint16_t address) {
     return QStringLiteral("0x") +
            QStringLiteral("%1").arg(address, 4, 16, QLatin1Char('0')).toUpper();

@@ -38,14 +38,10 @@ std::size_t skipBlanksAndSign(std::string_view text, bool& negative) {
     return pos;
 }
 
-} // namespace
-
-double readLeadingNumber(std::string_view text) {
-    bool negative = false;
-    const std::size_t start = skipBlanksAndSign(text, negative);
-
-    // Find where the number ends ourselves: from_chars alone would also take "inf", "nan"
-    // and a second sign, none of which the radio's texts ever meant.
+// Where the number that starts at `start` ends: digits with an optional decimal point and
+// exponent. `start` itself when there are no digits. Found by hand: from_chars alone would
+// also take "inf", "nan" and a second sign, none of which the radio's texts ever meant.
+std::size_t numberEnd(std::string_view text, std::size_t start) {
     std::size_t pos = skipDigits(text, start);
     bool hasDigits = pos > start;
     if (pos < text.size() && text[pos] == '.') {
@@ -54,7 +50,7 @@ double readLeadingNumber(std::string_view text) {
         hasDigits = hasDigits || pos > fraction;
     }
     if (!hasDigits)
-        return 0.0;
+        return start;
     if (pos < text.size() && (text[pos] == 'e' || text[pos] == 'E')) {
         std::size_t exponent = pos + 1;
         if (exponent < text.size() && (text[exponent] == '+' || text[exponent] == '-'))
@@ -63,12 +59,30 @@ double readLeadingNumber(std::string_view text) {
         if (end > exponent)
             pos = end;
     }
+    return pos;
+}
+
+} // namespace
+
+double readLeadingNumber(std::string_view text) {
+    bool negative = false;
+    const std::size_t start = skipBlanksAndSign(text, negative);
+    const std::size_t end = numberEnd(text, start);
+    if (end == start)
+        return 0.0;
 
     double value = 0.0;
-    const auto [last, error] = std::from_chars(text.data() + start, text.data() + pos, value);
+    const auto [last, error] = std::from_chars(text.data() + start, text.data() + end, value);
     if (error != std::errc{})
         return 0.0; // beyond what a double holds, or so small it is lost: no number
     return negative ? -value : value;
+}
+
+std::size_t leadingNumberLength(std::string_view text) {
+    bool negative = false;
+    const std::size_t start = skipBlanksAndSign(text, negative);
+    const std::size_t end = numberEnd(text, start);
+    return end == start ? 0 : end;
 }
 
 std::int32_t readLeadingInteger(std::string_view text) {

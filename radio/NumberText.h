@@ -3,6 +3,7 @@
 // Reading numbers the way the radio's texts have always been read: the leading number
 // of a text, anything after it ignored, no number giving 0.
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -13,6 +14,10 @@ namespace quorl {
 // Optional white space, optional sign, digits with an optional decimal point and exponent.
 // Texts with no number, or whose number is not finite ("inf", "nan", "1e999"), give 0.
 double readLeadingNumber(std::string_view text);
+
+// How many characters of the text readLeadingNumber reads (white space, sign and number);
+// 0 when the text holds no number.
+std::size_t leadingNumberLength(std::string_view text);
 
 // Optional white space, optional sign, decimal digits. No digits, or a number that does not
 // fit in 32 bits, gives 0.

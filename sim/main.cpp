@@ -62,7 +62,11 @@ int main(int argc, char* argv[]) {
                                        QString::fromStdString(simFaultSyntax()),
                                    QStringLiteral("fault"));
     parser.addOptions({image, save, link, delay, fault});
-    parser.process(application);
+    // Qt's process() would end a wrong option with status 1; the README promises 2.
+    if (!parser.parse(QCoreApplication::arguments()))
+        return fail(parser.errorText());
+    if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all")))
+        parser.showHelp(0);
 
     RadioImage memory = defaultSimMemory();
     if (parser.isSet(image)) {

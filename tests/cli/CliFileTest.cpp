@@ -7,6 +7,10 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
@@ -27,6 +31,19 @@ protected:
         encodeChannels(sheet, image);
         EXPECT_TRUE(saveChannelFile(path(name).toStdString(), image).ok);
         return path(name);
+    }
+
+    static void patch(const QString& file, qint64 offset, std::uint8_t byte) {
+        QFile f(file);
+        ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+        f.seek(offset);
+        f.write(reinterpret_cast<const char*>(&byte), 1);
+    }
+
+    void writeFile(const QString& file, const QByteArray& content) {
+        QFile f(file);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(content);
     }
 
     static QByteArray bytes(const QString& file) {
@@ -52,6 +69,8 @@ TEST_F(CliFiles, EveryCommandHasItsHelp) {
         EXPECT_TRUE(help.out.startsWith(QStringLiteral("Usage: quorl-cli %1").arg(command)))
             << help.out.toStdString();
     }
+    // The tool's help option before a command asks for the command's help.
+    EXPECT_EQ(cli.run({"-h", "read"}).out, cli.run({"read", "--help"}).out);
     const CliOutput wrong = cli.run({"read"});
     EXPECT_EQ(wrong.status, 2);
     EXPECT_EQ(wrong.err, "quorl-cli: read: wants [--port P] OUT.sin (see quorl-cli read --help)\n");
@@ -92,6 +111,136 @@ TEST_F(CliFiles, ImportOfABadTableNamesEachCellAndKeepsTheFile) {
     EXPECT_EQ(bytes(file), before);
 }
 
+TEST_F(CliFiles, ImportTakesWhatSpreadsheetsWriteAndNamesColumnsLeftOut) {
+    const QString file = sinFile("a.sin", 1, kChannel);
+    writeFile(path("in.csv"), "Name;CH;Receive(MHz);Transmit(MHz);Rx Tone;Tx Tone;Scan;Tx Power;"
+                              "BusyLock;Remark\n"
+                              "\xC4rger;1;446,00625;;67;OFF;;;;first\n"
+                              "B;2;446.0O625;;67;OFF;;;;second\n");
+    const QString in = path("in.csv");
+    const CliOutput refused = cli.run({"import", in, file});
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_EQ(
+        refused.err,
+        QStringLiteral("quorl-cli: %1: not UTF-8: read as Windows-1252\n"
+                       "quorl-cli: %1: columns left out: \"Remark\"\n"
+                       "quorl-cli: %1 line 2, column 3 (Receive(MHz)): \"446,00625\" has a "
+                       "decimal comma; use a point: 446.00625\n"
+                       "quorl-cli: %1 line 3, column 3 (Receive(MHz)): \"446.0O625\" is not a "
+                       "frequency in MHz: a number, nothing after it\n"
+                       "quorl-cli: import: 2 bad entries in %1; %2 not changed\n")
+            .arg(in, file));
+}
+
+TEST_F(CliFiles, ImportRefusesWhatIsNoTableWithoutWaiting) {
+    const QString file = sinFile("a.sin", 1, kChannel);
+    const QByteArray before = bytes(file);
+    ASSERT_EQ(::mkfifo(path("fifo").toLocal8Bit().constData(), 0600), 0); // no one writes it
+    writeFile(path("big.csv"), QByteArray(1024 * 1024 + 1, 'a'));
+    QByteArray manyBad =
+        "CH,Receive(MHz),Transmit(MHz),Rx Tone,Tx Tone,Scan,Tx Power,BusyLock,Name\n";
+    for (int i = 0; i < 60; ++i)
+        manyBad += "x,,,,,,,,\n";
+    writeFile(path("bad.csv"), manyBad);
+    struct Case {
+        QString in;
+        QString says;
+    };
+    const Case cases[] = {
+        {path("fifo"), QStringLiteral("fifo: not a regular file\n")},
+        {QStringLiteral("/dev/zero"), QStringLiteral("/dev/zero: not a regular file\n")},
+        {path("big.csv"), QStringLiteral("larger than 1 MB (1048576 bytes)")},
+        {path("bad.csv"), QStringLiteral("bad.csv: and 10 more\nquorl-cli: import: 60 bad")},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.in.toStdString());
+        const CliOutput imported = cli.run({"import", c.in, file});
+        EXPECT_EQ(imported.status, 1);
+        EXPECT_TRUE(imported.err.contains(c.says)) << imported.err.toStdString();
+        EXPECT_LE(imported.err.count(QLatin1Char('\n')), 52);
+    }
+    EXPECT_EQ(bytes(file), before);
+}
+
+// An address sanitizer reserves far more address space than any limit here.
+#if defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define QUORL_ADDRESS_SANITIZER
+#endif
+#endif
+#if !defined(__SANITIZE_ADDRESS__) && !defined(QUORL_ADDRESS_SANITIZER)
+TEST_F(CliFiles, RunningOutOfMemoryIsSaidNotAborted) {
+    QByteArray lines =
+        "CH,Receive(MHz),Transmit(MHz),Rx Tone,Tx Tone,Scan,Tx Power,BusyLock,Name\n";
+    while (lines.size() < 1000 * 1000)
+        lines += "1,2\n"; // an error each: they need more memory than the limit leaves
+    writeFile(path("many.csv"), lines);
+    cli.onChildStart([] {
+        constexpr rlim_t kLimit = 100 * 1024 * 1024;
+        const rlimit limit{kLimit, kLimit};
+        ::setrlimit(RLIMIT_AS, &limit);
+    });
+    const CliOutput imported = cli.run({"import", path("many.csv"), path("a.sin")});
+    EXPECT_EQ(imported.status, 1);
+    EXPECT_EQ(imported.err, "quorl-cli: import: out of memory\n");
+}
+#endif
+
+TEST_F(CliFiles, WriteRefusesWhatIsNoRadioImageBeforeOpeningThePort) {
+    const QString file = sinFile("a.sin", 1, kChannel);
+    writeFile(path("x.pdf"), QByteArray(25000, '%'));
+    QFile::copy(file, path("type.sin"));
+    patch(path("type.sin"), kModelType, 3);
+    QFile::copy(file, path("field.sin"));
+    patch(path("field.sin"), kModelField, 2);
+    const QString cases[][2] = {
+        {path("x.pdf"), "the file holds 25000 bytes; a channel data file holds exactly 8192 bytes"},
+        {path("type.sin"), "its Type byte (0x1F00 = 0x03) names no model: ZR - 101S, ZR - 102S or "
+                           "ZR - 103S"},
+        {path("field.sin"), "its Field byte (0x1F01 = 0x02) names no band of the ZR - 101S: 400 - "
+                            "470MHz or 430 - 450MHz"},
+    };
+    for (const auto& [in, why] : cases) {
+        const CliOutput write = cli.run({"write", in});
+        EXPECT_EQ(write.status, 1);
+        EXPECT_EQ(write.err,
+                  QStringLiteral("quorl-cli: write: %1: %2; nothing sent\n").arg(in, why));
+    }
+}
+
+TEST_F(CliFiles, ReportAndExportNeverReplaceTheirInputOrAnotherFile) {
+    const QString file = sinFile("a.sin", 1, kChannel);
+    const QByteArray before = bytes(file);
+    QDir(dir.path()).mkdir(QStringLiteral("sub"));
+    QFile::link(file, path("link.sin"));
+    writeFile(path("old.pdf"), QByteArray(9000, 'P'));
+    const QStringList cases[] = {
+        {"report", file, file},
+        {"report", file, path("sub/../a.sin")},
+        {"report", file, path("link.sin")},
+        {"report", path("old.pdf"), file}, // the two names swapped
+        {"export", file, path("link.sin")},
+    };
+    for (const QStringList& arguments : cases) {
+        SCOPED_TRACE(arguments.join(' ').toStdString());
+        const CliOutput run = cli.run(arguments);
+        EXPECT_EQ(run.status, 1);
+        EXPECT_TRUE(run.err.contains(QRegularExpression(QStringLiteral("itself|is not a PDF"))))
+            << run.err.toStdString();
+    }
+    EXPECT_EQ(bytes(file), before);
+}
+
+TEST_F(CliFiles, ExportToStandardOutput) {
+    const QString file = sinFile("a.sin", 1, kChannel);
+    for (const char* out : {"-", "/dev/stdout"}) {
+        const CliOutput exported = cli.run({"export", file, out});
+        EXPECT_EQ(exported.status, 0);
+        EXPECT_TRUE(exported.out.startsWith(QStringLiteral("CH,Receive(MHz)"))) << out;
+        EXPECT_EQ(exported.out.count(QLatin1Char('\n')), 200) << out;
+    }
+}
+
 TEST_F(CliFiles, DiffSaysWhatDiffersAndSoDoesItsStatus) {
     const QString a = sinFile("a.sin", 1, kChannel);
     ChannelSheet::Row renamed = kChannel;
@@ -111,8 +260,15 @@ TEST_F(CliFiles, DiffSaysWhatDiffersAndSoDoesItsStatus) {
 // The report's text is read back from the PDF, as a reader of the file would.
 TEST_F(CliFiles, ReportWritesASearchablePdf) {
     const QString file = sinFile("a.sin", 1, kChannel);
+    // Bytes the settings panel shows as 0 and OFF, and File > Print prints so.
+    patch(file, kSquelchLevel, 12);
+    patch(file, kVoxGainLevel, 200);
     const QString pdf = path("a.pdf");
-    ASSERT_EQ(cli.run({"report", file, pdf}).status, 0);
+    // Outside a login session, too, nothing but the result is said.
+    cli.unsetVariable(QStringLiteral("XDG_RUNTIME_DIR"));
+    const CliOutput report = cli.run({"report", file, pdf});
+    ASSERT_EQ(report.status, 0);
+    EXPECT_EQ(report.err, "");
     QProcess text;
     text.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
     ASSERT_TRUE(text.waitForFinished(30000));
@@ -120,6 +276,8 @@ TEST_F(CliFiles, ReportWritesASearchablePdf) {
     EXPECT_TRUE(out.contains(QStringLiteral("The Radio Settings"))) << out.toStdString();
     EXPECT_TRUE(out.contains(QRegularExpression(QStringLiteral("1 +446.00625 +446.00625 +OFF"))))
         << out.toStdString();
+    EXPECT_TRUE(out.contains(QRegularExpression(QStringLiteral("Vox Gain Level: +Off"))));
+    EXPECT_TRUE(out.contains(QRegularExpression(QStringLiteral("Squelch Level: +0 "))));
     EXPECT_EQ(cli.run({"report", path("missing.sin"), path("b.pdf")}).status, 1);
     EXPECT_FALSE(QFile::exists(path("b.pdf")));
 }

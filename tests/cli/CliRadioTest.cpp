@@ -15,7 +15,14 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <QRegularExpression>
+
 #include <csignal>
+
+#include <fcntl.h>
+#include <pty.h>
+#include <sys/ioctl.h>
+#include <unistd.h>
 
 namespace quorl {
 namespace {
@@ -135,6 +142,81 @@ TEST_F(CliRadio, CtrlCDuringAReadLeavesNoFileAndAFreePort) {
     EXPECT_TRUE(backups().isEmpty());
     SerialPort probe;
     EXPECT_TRUE(probe.open(device, kCloneTimeouts));
+}
+
+// The exclusive flag a port keeps while a program holds it, which a program that dies holding
+// it leaves for the next user to find "busy". Root opens the port whatever the flag.
+int exclusiveFlag(const QString& device) {
+    const int descriptor =
+        ::open(QFile::encodeName(device).constData(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+    int flag = -1;
+    ::ioctl(descriptor, TIOCGEXCL, &flag);
+    ::close(descriptor);
+    return flag;
+}
+
+TEST_F(CliRadio, SigtermAndSighupStopAWriteKeepingItsBackupAndFreeingThePort) {
+    struct Case {
+        int signal;
+        int status;
+        const char* says;
+    };
+    const Case cases[] = {{SIGTERM, 143, "stopped by SIGTERM"},
+                          {SIGHUP, 129, "stopped: the terminal hung up (SIGHUP)"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.says);
+        startRadio();
+        QProcess& running = cli.start({"write", "--port", "COM2", path("radio.sin")});
+        running.setReadChannel(QProcess::StandardError);
+        QByteArray progress;
+        while (!progress.contains("blocks (10%)")) {
+            ASSERT_TRUE(running.waitForReadyRead(30000));
+            progress += running.readAllStandardError();
+        }
+        ::kill(static_cast<pid_t>(running.processId()), c.signal);
+        const CliOutput write = cli.finish();
+
+        EXPECT_EQ(write.status, c.status);
+        EXPECT_TRUE(write.err.contains(
+            QRegularExpression(QStringLiteral("quorl-cli: write COM2 \\(.*\\): %1; [0-9]+ of 1021 "
+                                              "blocks written: write again before using the "
+                                              "radio\n$")
+                                   .arg(QRegularExpression::escape(QLatin1String(c.says))))))
+            << write.err.toStdString();
+        EXPECT_EQ(exclusiveFlag(device), 0);
+        EXPECT_TRUE(sim.stop());
+    }
+    EXPECT_EQ(backups().size(), 2) << "each write that reached the radio keeps its copy";
+}
+
+// An editor's shell window says TERM=dumb and shows escape sequences as they are.
+TEST_F(CliRadio, ADumbTerminalGetsPlainProgressLines) {
+    startRadio();
+    int terminal = -1;
+    int errorEnd = -1;
+    ASSERT_EQ(::openpty(&terminal, &errorEnd, nullptr, nullptr, nullptr), 0);
+    cli.setVariable(QStringLiteral("TERM"), QStringLiteral("dumb"));
+    cli.onChildStart([errorEnd] { ::dup2(errorEnd, STDERR_FILENO); });
+    const CliOutput write = cli.run({"write", "--port", "COM2", path("radio.sin")});
+    ::close(errorEnd);
+    QByteArray shown;
+    char buffer[4096];
+    for (ssize_t n; (n = ::read(terminal, buffer, sizeof buffer)) > 0;)
+        shown.append(buffer, n);
+    ::close(terminal);
+
+    EXPECT_EQ(write.status, 0);
+    EXPECT_TRUE(shown.contains("1021 blocks (50%)")) << shown.toStdString();
+    EXPECT_FALSE(shown.contains('\033')) << shown.toStdString();
+}
+
+TEST_F(CliRadio, AStoppedWriteNamesItsBlockInUpperCaseHex) {
+    startRadio({"--fault", "no-write-ack@21"}); // block 21 is at 0x00A8
+    const CliOutput write = cli.run({"write", "--port", "COM2", path("radio.sin")});
+    EXPECT_EQ(write.status, 1);
+    EXPECT_TRUE(write.err.contains(QStringLiteral("(block 0x00A8 not acknowledged); 21 of 1021 "
+                                                  "blocks written")))
+        << write.err.toStdString();
 }
 
 } // namespace

@@ -7,6 +7,8 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
+#include <functional>
+
 struct CliOutput {
     int status = -1;
     QString out;
@@ -19,6 +21,12 @@ public:
 
     // Maps COMn to a device for the runs to come.
     void mapPort(const QString& comName, const QString& device);
+    void setVariable(const QString& name, const QString& value) {
+        environment_.insert(name, value);
+    }
+    void unsetVariable(const QString& name) { environment_.remove(name); }
+    // Runs in each child before quorl-cli starts.
+    void onChildStart(std::function<void()> setup) { process_.setChildProcessModifier(setup); }
     // Runs to the end (at most two minutes).
     CliOutput run(const QStringList& arguments);
     // Starts a run and leaves it going; finish() waits for its end.

@@ -53,10 +53,9 @@ TEST_F(RadioSimProgram, ServesItsBuiltInMemoryAndItsFaults) {
 
 TEST_F(RadioSimProgram, RefusesOptionsItCannotFollow) {
     const QStringList cases[] = {
-        {"--fault", "loud"},
-        {"--fault", "short:12"},
-        {"--delay", "-3"},
-        {"--image", "/nonexistent/radio.sin"},
+        {"--fault", "loud"},    {"--fault", "short:12"},
+        {"--delay", "-3"},      {"--image", "/nonexistent/radio.sin"},
+        {"--frequency", "446"}, {"--delay"},
     };
     for (const QStringList& arguments : cases) {
         SCOPED_TRACE(arguments.join(' ').toStdString());
