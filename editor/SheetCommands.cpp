@@ -103,11 +103,13 @@ SheetCommands::SheetCommands(CZolView& view, RadioImage& image, const ToneTable&
     for (QCheckBox* box : panel_.findChildren<QCheckBox*>())
         connect(box, &QCheckBox::toggled, this, &SheetCommands::recordSoon);
     createMenu();
-    connect(&grid_, &CMSFlexGrid::ContextMenu, this, [this](const QPoint& at) {
-        for (const auto& [command, action] : actions_)
-            action->setEnabled(applies(command));
-        menu_->popup(at);
-    });
+    connect(&grid_, &CMSFlexGrid::ContextMenu, this, &SheetCommands::popupMenu);
+}
+
+void SheetCommands::popupMenu(const QPoint& globalPos) {
+    for (const auto& [command, action] : actions_)
+        action->setEnabled(applies(command));
+    menu_->popup(globalPos);
 }
 
 SheetCommands::~SheetCommands() {
@@ -203,6 +205,14 @@ void SheetCommands::run(SheetCommand command) {
 bool SheetCommands::keyPressed(QObject* receiver, QKeyEvent* event) {
     if (receiver != grid_.focusProxy())
         return false;
+    if (event->key() == Qt::Key_Menu) {
+        // Under the current cell, as a right click there would open it.
+        const int left = grid_.CellLeft() * grid_.logicalDpiX() / CMSFlexGrid::kTwipsPerInch;
+        const int bottom = (grid_.CellTop() + grid_.CellHeight()) * grid_.logicalDpiY() /
+                           CMSFlexGrid::kTwipsPerInch;
+        popupMenu(grid_.mapToGlobal(QPoint(left, bottom)));
+        return true;
+    }
     const std::optional<SheetCommand> command = commandForKey(event->keyCombination());
     if (!command)
         return false;

@@ -76,6 +76,7 @@ public:
 
 private:
     void createMenu();
+    void popupMenu(const QPoint& globalPos);
     void copy();
     void cut();
     void paste();

@@ -188,7 +188,7 @@ private slots:
 
     void contextMenuGreysWhatDoesNotApply() {
         clickChannel(1);
-        emit grid()->ContextMenu(QPoint(10, 10));
+        press(Qt::Key_Menu);
         QMenu* menu = sheet().contextMenu();
         QTRY_VERIFY(menu->isVisible());
         QVERIFY(!sheet().action(SheetCommand::MoveUp)->isEnabled());
