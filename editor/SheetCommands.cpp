@@ -9,6 +9,7 @@
 #include "FormTexts.h"
 #include "MessageBox.h"
 #include "SettingsPanel.h"
+#include "TransferController.h"
 
 #include <QAction>
 #include <QApplication>
@@ -144,6 +145,9 @@ std::vector<int> SheetCommands::targetChannels() const {
 }
 
 bool SheetCommands::applies(SheetCommand command) const {
+    // A transfer reads or replaces the image as it goes.
+    if (view_.transfer().isRunning())
+        return false;
     const std::vector<int> channels = targetChannels();
     switch (command) {
     case SheetCommand::Undo:

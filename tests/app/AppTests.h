@@ -91,6 +91,7 @@ private slots:
     void init();
     void cleanup();
     void choicesReachAFileAndTheRadio();
+    void anOptionDialogsOkIsOneUndoStep();
 
 private:
     QTemporaryDir dir;
