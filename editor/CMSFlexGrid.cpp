@@ -177,6 +177,9 @@ protected:
 
     void keyboardSearch(const QString&) override {}
 
+    // Ctrl+A is typed: it opens the cell's editor with its control code, and selects nothing.
+    void selectAll() override {}
+
     // A click selects its cell alone; Shift and Ctrl extend only from the keyboard and on the
     // channel numbers, so the cell an editor opens on is the one selected cell.
     QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,

@@ -2,6 +2,8 @@
 #include "CMSFlexGrid.h"
 #include "CZolView.h"
 #include "CellEditor.h"
+#include "ControlId.h"
+#include "FormIds.h"
 #include "MessageRecorder.h"
 #include "RadioImage.h"
 #include "ToneTable.h"
@@ -9,6 +11,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QMainWindow>
@@ -104,6 +107,13 @@ private slots:
         QVERIFY(grid()->SelectedChannels().empty());
     }
 
+    // Ctrl+A is typed as ever: its editor opens on the one selected cell.
+    void ctrlAOpensAnEditorAndSelectsNothingMore() {
+        press(Qt::Key_A, Qt::ControlModifier);
+        QVERIFY(editorOpen());
+        QCOMPARE(grid()->SelectedBlock(), QRect(grid()->Col(), grid()->Row(), 1, 1));
+    }
+
     void copiedChannelsPasteWholeAndAsText() {
         clickChannel(3);
         clickChannel(4, Qt::ShiftModifier);
@@ -184,6 +194,15 @@ private slots:
         QCOMPARE(grid()->TextMatrix(3, 8), "A");
         press(Qt::Key_Y, Qt::ControlModifier);
         QCOMPARE(grid()->TextMatrix(3, 8), "NEW");
+    }
+
+    void aPanelChoiceIsOneUndoStep() {
+        QComboBox* type = ui::findControl<QComboBox>(view, kIdType);
+        type->setCurrentIndex(2);
+        QCoreApplication::processEvents();
+        press(Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(type->currentIndex(), 0);
+        QCOMPARE(row(3), channelA);
     }
 
     void contextMenuGreysWhatDoesNotApply() {
