@@ -16,6 +16,7 @@
 #include "PttIdDialog.h"
 #include "ReportPrinting.h"
 #include "SettingsPanel.h"
+#include "SheetCommands.h"
 #include "TestModeDialog.h"
 #include "TotDialog.h"
 #include "TransferController.h"
@@ -111,18 +112,22 @@ void CZolApp::routeCommands() {
     frame.setHandler(kCmdTot, [this] {
         TotDialog dialog(document_.image(), frame_.get());
         dialog.exec();
+        view_->sheet().recordChange();
     });
     frame.setHandler(kCmdPttId, [this] {
         PttIdDialog dialog(document_.image(), frame_.get());
         dialog.exec();
+        view_->sheet().recordChange();
     });
     frame.setHandler(kCmdEmergencyCall, [this] {
         EmergencyDialog dialog(document_.image(), frame_.get());
         dialog.exec();
+        view_->sheet().recordChange();
     });
     frame.setHandler(kCmdOptionFunction, [this] {
         OptionFunctionDialog dialog(document_.image(), view_);
         dialog.exec();
+        view_->sheet().recordChange();
     });
     for (const PortCommand& port : kPortCommands) {
         const QString name =

@@ -1,10 +1,9 @@
 #include "ChannelCsv.h"
 
+#include "ChannelCellCheck.h"
 #include "ChannelCodec.h"
-#include "ChannelRowEdit.h"
 #include "Csv.h"
 #include "FormTexts.h"
-#include "FrequencyCheck.h"
 #include "SettingsCodec.h"
 #include "SpreadsheetCells.h"
 #include "TextBytes.h"
@@ -21,16 +20,11 @@ namespace quorl {
 namespace {
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-constexpr std::size_t kLongestTypedName = 6;
 constexpr std::array kSeparators{',', ';', '\t'};
 constexpr std::size_t kColumnsNamed = 10; // of the columns left out; the rest are counted
 
 // Where each of the table's columns stands in the file, counting from 0.
 using ColumnPlaces = std::array<std::size_t, kChannelColumns>;
-
-// Name bytes that end a name when the radio reads it back.
-constexpr char kNameEndZero = '\x00';
-constexpr char kNameEndErased = static_cast<char>(kErased);
 
 std::string headingsText() {
     std::string text;
@@ -113,151 +107,6 @@ std::optional<ColumnPlaces> placeColumns(const CsvRecord& header, CsvImport& res
     return placed;
 }
 
-// Checks the cells of one row; `current` is the channel as the window shows the image now.
-class RowCheck {
-public:
-    RowCheck(const ToneTable& tones, std::optional<BandLimit> band, const SettingsState& settings,
-             std::vector<CsvCellError>& errors)
-        : tones_(tones), band_(band), settings_(settings), errors_(errors) {}
-
-    // Cells that could not be read as text are left out: they have been reported already. A
-    // channel 0 is one whose number was wrong.
-    void check(int line, int channel, const std::array<std::string, kChannelColumns>& cells,
-               const std::array<bool, kChannelColumns>& readable, const ChannelSheet::Row* current,
-               ChannelSheet::Row& row) {
-        line_ = line;
-        current_ = current;
-        const bool hasFrequency = !cells[kColReceive].empty() || !cells[kColTransmit].empty();
-        if (hasFrequency && channel > 0 &&
-            std::all_of(cells.begin() + kColRxTone, cells.end(),
-                        [](const std::string& cell) { return cell.empty(); })) {
-            typedIntoEmptyRow(channel, cells, readable, row);
-            return;
-        }
-        for (int c = kColReceive; c < kChannelColumns; ++c)
-            if (readable[c])
-                row[c] = cell(c, cells[c], hasFrequency);
-    }
-
-private:
-    // Frequencies alone: the row the window makes of them typed into an empty row, Receive
-    // first, with the defaults of a new channel (and Transmit as Receive when it is empty).
-    void typedIntoEmptyRow(int channel, const std::array<std::string, kChannelColumns>& cells,
-                           const std::array<bool, kChannelColumns>& readable,
-                           ChannelSheet::Row& row) {
-        for (const int c : {kColReceive, kColTransmit})
-            if (const std::string text = readable[c] ? frequency(c, cells[c]) : std::string();
-                !text.empty())
-                commitFrequency(row, channel, c, text, EraseCheck::FrequenciesAndTones);
-    }
-
-    std::string cell(int column, const std::string& text, bool hasFrequency) {
-        switch (column) {
-        case kColReceive:
-        case kColTransmit:
-            return frequency(column, text);
-        case kColRxTone:
-        case kColTxTone:
-            return tone(column, text, hasFrequency);
-        case kColScan:
-            return flag(column, text, hasFrequency, kScanEntries);
-        case kColTxPower:
-            return flag(column, text, hasFrequency, kTxPowerEntries);
-        case kColBusyLock:
-            return flag(column, text, hasFrequency, kBusyLockEntries);
-        default:
-            return name(text, hasFrequency);
-        }
-    }
-
-    bool kept(int column, const std::string& cell) const {
-        return current_ && (*current_)[column] == cell;
-    }
-
-    std::string bad(int column, std::string message) {
-        errors_.push_back({line_, column + 1, column, std::move(message)});
-        return {};
-    }
-
-    std::string frequency(int column, const std::string& cell) {
-        if (cell.empty() || kept(column, cell))
-            return cell;
-        const FrequencyCheck check = checkFrequency(cell, band_);
-        switch (check.verdict) {
-        case FrequencyVerdict::Accepted:
-            return check.text;
-        case FrequencyVerdict::BadFormat:
-            return bad(column, quoted(cell) + " is not a frequency in MHz from 67 to 521");
-        case FrequencyVerdict::OutOfRange:
-            if (!band_)
-                return bad(column, "the file names no model and band (Type, Field) that " +
-                                       quoted(cell) + " could be checked against");
-            return bad(column, quoted(cell) + " is outside the band " +
-                                   std::string(fieldBandTexts(settings_.type)[settings_.field]) +
-                                   " of the file's " + std::string(kTypeTexts[settings_.type]));
-        case FrequencyVerdict::BadStep:
-            return bad(column, quoted(cell) + " is not on a 6.25 kHz or 5 kHz step");
-        }
-        return {};
-    }
-
-    std::string tone(int column, const std::string& cell, bool hasFrequency) {
-        if (cell.empty() || kept(column, cell))
-            return cell;
-        if (!hasFrequency)
-            return bad(column, "a channel without a frequency has no tone");
-        if (std::optional<std::string> entry = findToneEntry(tones_, cell))
-            return *entry;
-        return bad(column,
-                   quoted(cell) + " is not in the tone list (OFF, 67.0 to 254.1, D017N to D754I)");
-    }
-
-    template <std::size_t N>
-    std::string flag(int column, const std::string& cell, bool hasFrequency,
-                     const std::array<std::string_view, N>& words) {
-        std::string choices;
-        for (const std::string_view word : words)
-            choices += (choices.empty() ? "" : ", ") + std::string(word);
-        const std::string heading(kChannelHeadings[column]);
-        if (!hasFrequency)
-            return cell.empty() ? cell
-                                : bad(column, "a channel without a frequency has no " + heading);
-        if (cell.empty())
-            return bad(column, "a channel with a frequency needs " + heading + ": " + choices);
-        if (kept(column, cell))
-            return cell;
-        for (const std::string_view word : words)
-            if (equalIgnoringCase(word, cell))
-                return std::string(word);
-        return bad(column, quoted(cell) + " is not one of " + choices);
-    }
-
-    std::string name(const std::string& cell, bool hasFrequency) {
-        if (cell.empty())
-            return cell;
-        if (!hasFrequency)
-            return bad(kColName, "a channel without a frequency has no name");
-        if (kept(kColName, cell))
-            return cell;
-        if (cell.size() > kLongestTypedName)
-            return bad(kColName, quoted(cell) + " has " + std::to_string(cell.size()) +
-                                     " characters; a name has at most " +
-                                     std::to_string(kLongestTypedName));
-        if (cell.find(kNameEndZero) != std::string::npos ||
-            cell.find(kNameEndErased) != std::string::npos)
-            return bad(kColName, quoted(cell) + " holds a character that ends a name in the "
-                                                "radio (U+0000 or \xC3\xBF)");
-        return cell;
-    }
-
-    const ToneTable& tones_;
-    std::optional<BandLimit> band_;
-    const SettingsState& settings_;
-    std::vector<CsvCellError>& errors_;
-    int line_ = 0;
-    const ChannelSheet::Row* current_ = nullptr;
-};
-
 } // namespace
 
 std::string exportChannelCsv(const RadioImage& image) {
@@ -299,7 +148,7 @@ CsvImport importChannelCsv(std::string_view text, const ToneTable& tones, RadioI
 
     const SettingsState settings = decodeSettings(image);
     const ChannelSheet current = decodeChannels(image);
-    RowCheck rowCheck(tones, bandLimit(settings.type, settings.field), settings, errors);
+    const ChannelCellCheck cellCheck(tones, settings.type, settings.field, "the file");
     ChannelSheet sheet;
     std::array<int, kChannelCount + 1> lineOfChannel{}; // 0: no row yet
     for (const CsvRecord& record : std::span(csv.records).subspan(1)) {
@@ -347,7 +196,11 @@ CsvImport importChannelCsv(std::string_view text, const ToneTable& tones, RadioI
                 {record.line, problem.column + 1, problem.column, std::move(problem.message)});
         ChannelSheet::Row scratch;
         ChannelSheet::Row& row = number > 0 ? sheet.rows[number] : scratch;
-        rowCheck.check(record.line, number, cells, readable, now, row);
+        std::vector<CellRefusal> refusals;
+        cellCheck.check(record.line, number, cells, readable, now, row, refusals);
+        for (CellRefusal& refusal : refusals)
+            errors.push_back(
+                {refusal.at, refusal.column + 1, refusal.column, std::move(refusal.message)});
         // The checks count the table's columns; the file may have them in another order.
         for (std::size_t i = rowErrors; i < errors.size(); ++i)
             if (errors[i].tableColumn >= 0)

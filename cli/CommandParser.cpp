@@ -49,6 +49,12 @@ void CommandParser::addPositional(const QString& name, const QString& descriptio
     ++positionalCount_;
 }
 
+void CommandParser::addOptionalPositional(const QString& name, const QString& description,
+                                          int most) {
+    parser_.addPositionalArgument(name, description);
+    optionalCount_ = most;
+}
+
 std::optional<int> CommandParser::parse(const QStringList& arguments) {
     const QString command = usage_.section(QLatin1Char(' '), 0, 0);
     if (!parser_.parse(QStringList{QStringLiteral("quorl-cli")} + arguments))
@@ -59,7 +65,9 @@ std::optional<int> CommandParser::parse(const QStringList& arguments) {
         std::fputs(helpWithUsage(parser_, usage_).toLocal8Bit().constData(), stdout);
         return kSuccess;
     }
-    if (parser_.positionalArguments().size() != positionalCount_) {
+    const qsizetype given = parser_.positionalArguments().size();
+    if (given < positionalCount_ ||
+        (optionalCount_ >= 0 && given > positionalCount_ + optionalCount_)) {
         const QString wanted = positionalCount_ == 0
                                    ? QStringLiteral("takes no arguments")
                                    : QStringLiteral("wants ") + usage_.section(QLatin1Char(' '), 1);

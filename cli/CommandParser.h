@@ -38,6 +38,8 @@ public:
 
     QCommandLineParser& parser() { return parser_; }
     void addPositional(const QString& name, const QString& description);
+    // Arguments that may follow the required ones: up to `most` of them, or any number (-1).
+    void addOptionalPositional(const QString& name, const QString& description, int most);
 
     // Parses the arguments after the command's name. Returns the status to end with when the
     // command should not run: its help was asked for (0), or the arguments are wrong (2).
@@ -48,6 +50,7 @@ private:
     QString usage_;
     QCommandLineParser parser_;
     int positionalCount_ = 0;
+    int optionalCount_ = 0; // -1: any number
 };
 
 } // namespace quorl

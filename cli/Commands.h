@@ -16,6 +16,9 @@ int runExport(const QString& usage, const QStringList& arguments);
 int runImport(const QString& usage, const QStringList& arguments);
 int runDiff(const QString& usage, const QStringList& arguments);
 int runBackups(const QString& usage, const QStringList& arguments);
+int runMove(const QString& usage, const QStringList& arguments);
+int runSort(const QString& usage, const QStringList& arguments);
+int runEmpty(const QString& usage, const QStringList& arguments);
 int runReport(const QString& usage, const QStringList& arguments);
 
 } // namespace quorl

@@ -39,6 +39,9 @@ constexpr std::array kCommands{
     Command{"export", "FILE.sin OUT.csv", "the channel table as CSV", runExport},
     Command{"import", "IN.csv FILE.sin", "a CSV channel table into a file", runImport},
     Command{"diff", "A.sin B.sin", "the channels and settings that differ", runDiff},
+    Command{"move", "FILE.sin FROM TO", "move a channel to another place", runMove},
+    Command{"sort", "[--by KEY] FILE.sin [N-M]", "sort channels", runSort},
+    Command{"empty", "FILE.sin CHANNELS...", "empty channels", runEmpty},
     Command{"report", "FILE.sin OUT.pdf", "the printed channel report as a PDF", runReport},
     Command{"backups", "", "the copies kept of reads and writes", runBackups},
 };

@@ -10,6 +10,7 @@
 #include <QStyleOptionHeader>
 #include <QTableView>
 
+#include <algorithm>
 #include <array>
 #include <cstdlib>
 
@@ -176,6 +177,18 @@ protected:
 
     void keyboardSearch(const QString&) override {}
 
+    // Ctrl+A is typed: it opens the cell's editor with its control code, and selects nothing.
+    void selectAll() override {}
+
+    // A click selects its cell alone; Shift and Ctrl extend only from the keyboard and on the
+    // channel numbers, so the cell an editor opens on is the one selected cell.
+    QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
+                                                         const QEvent* event) const override {
+        if (event && dynamic_cast<const QMouseEvent*>(event))
+            return QItemSelectionModel::ClearAndSelect;
+        return QTableView::selectionCommand(index, event);
+    }
+
     void keyPressEvent(QKeyEvent* event) override {
         QString text = event->text();
         const int key = event->key();
@@ -237,12 +250,12 @@ CMSFlexGrid::CMSFlexGrid(int rows, int cols, QWidget* parent)
     // Only now: the table lays out its corner as soon as it has a model.
     table_->setModel(cells_);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    table_->setSelectionMode(QAbstractItemView::NoSelection);
+    table_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     table_->setTabKeyNavigation(false);
     table_->setCornerButtonEnabled(false);
     table_->setWordWrap(false);
     for (QHeaderView* header : {table_->horizontalHeader(), table_->verticalHeader()}) {
-        header->setSectionsClickable(false);
+        header->setSectionsClickable(header == table_->verticalHeader());
         header->setHighlightSections(false);
         header->setSectionResizeMode(QHeaderView::Fixed);
         header->setMinimumSectionSize(1);
@@ -252,6 +265,14 @@ CMSFlexGrid::CMSFlexGrid(int rows, int cols, QWidget* parent)
 
     connect(table_->verticalScrollBar(), &QScrollBar::valueChanged, this, &CMSFlexGrid::Scroll);
     connect(table_->horizontalScrollBar(), &QScrollBar::valueChanged, this, &CMSFlexGrid::Scroll);
+    connect(cells_, &QAbstractItemModel::dataChanged, this, &CMSFlexGrid::CellsChanged);
+    for (QWidget* area :
+         {static_cast<QWidget*>(table_), static_cast<QWidget*>(table_->verticalHeader())}) {
+        area->setContextMenuPolicy(Qt::CustomContextMenu);
+        QWidget* origin = area == table_ ? table_->viewport() : area;
+        connect(area, &QWidget::customContextMenuRequested, this,
+                [this, origin](const QPoint& pos) { emit ContextMenu(origin->mapToGlobal(pos)); });
+    }
 
     for (int c = 0; c < cols_; ++c)
         SetColWidth(c, kDefaultColWidth);
@@ -308,11 +329,36 @@ void CMSFlexGrid::tableMovedTo(int row, int col) {
 
 void CMSFlexGrid::showCurrentInTable() {
     syncingTable_ = true;
-    if (row_ > 0 && col_ > 0)
-        table_->setCurrentIndex(cells_->index(row_ - 1, col_ - 1));
-    else
+    if (row_ > 0 && col_ > 0) {
+        table_->selectionModel()->setCurrentIndex(cells_->index(row_ - 1, col_ - 1),
+                                                  QItemSelectionModel::ClearAndSelect);
+    } else {
         table_->setCurrentIndex(QModelIndex());
+    }
     syncingTable_ = false;
+}
+
+std::vector<int> CMSFlexGrid::SelectedChannels() const {
+    std::vector<int> channels;
+    for (const QModelIndex& index : table_->selectionModel()->selectedRows())
+        channels.push_back(index.row() + 1);
+    std::sort(channels.begin(), channels.end());
+    return channels;
+}
+
+QRect CMSFlexGrid::SelectedBlock() const {
+    QRect block;
+    for (const QModelIndex& index : table_->selectionModel()->selectedIndexes())
+        block |= QRect(index.column() + 1, index.row() + 1, 1, 1);
+    return block.isEmpty() ? QRect(col_, row_, 1, 1) : block;
+}
+
+void CMSFlexGrid::SelectChannels(const std::vector<int>& channels) {
+    QItemSelection selection;
+    for (const int channel : channels)
+        if (channel > 0 && channel < rows_)
+            selection.select(cells_->index(channel - 1, 0), cells_->index(channel - 1, cols_ - 2));
+    table_->selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
 }
 
 QRect CMSFlexGrid::cellRect(int row, int col) const {

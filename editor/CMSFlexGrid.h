@@ -50,9 +50,19 @@ public:
     void SetRow(int row);
     int Col() const { return col_; }
     void SetCol(int col);
-    // One cell is selected at a time, so these always equal Row and Col.
+    // Equal to Row and Col: an editor opens only on a single selected cell, and these name it.
     int RowSel() const { return row_; }
     int ColSel() const { return col_; }
+
+    // The selection beyond the current cell: channels picked on their numbers (a click, Shift
+    // and Ctrl add), or a block grown with Shift and the arrows. A click on a cell selects it
+    // alone, whatever keys are held.
+    // Channels whose every cell is selected, ascending.
+    std::vector<int> SelectedChannels() const;
+    // The rows and columns the selected cells span (the current cell when none is selected).
+    QRect SelectedBlock() const; // x: column, y: row
+    // Selects these channels whole, leaving the current cell where it is.
+    void SelectChannels(const std::vector<int>& channels);
 
     // The current cell's rectangle in twips (see the measuring origin above).
     int CellLeft() const;
@@ -79,6 +89,10 @@ signals:
     void EnterCell();
     void LeaveCell();
     void Scroll();
+    // A cell's text changed (rows 1.., columns 1..).
+    void CellsChanged();
+    // The right button or the Menu key over the table, at this point of the screen.
+    void ContextMenu(const QPoint& globalPos);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

@@ -9,6 +9,7 @@
 #include "KeyboardPolicy.h"
 #include "SettingsCodec.h"
 #include "SettingsPanel.h"
+#include "SheetCommands.h"
 #include "StatusHint.h"
 #include "TransferController.h"
 
@@ -46,8 +47,12 @@ CZolView::CZolView(RadioImage& image, const ToneTable& tones, QWidget* parent)
     setWidget(form);
     cells_ = new CellEditor(*this, *grid_, *panel_, tones, formFont_);
     transfer_ = new TransferController(*this, image_, *keys_);
+    sheet_ = new SheetCommands(*this, image_, tones);
     keys_->setEnterHandler([this](QObject* receiver, QKeyEvent* event) {
         return cells_->PreTranslateMessage(receiver, event);
+    });
+    keys_->setKeyHandler([this](QObject* receiver, QKeyEvent* event) {
+        return sheet_->keyPressed(receiver, event);
     });
     keys_->watch(this);
 }
@@ -69,6 +74,7 @@ void CZolView::OnInitialUpdate() {
     // The current cell stays where it was but may hold something new: a choice left in a
     // closed list must not be written into the new document by the next click there.
     cells_->LoadEditorFromCell();
+    sheet_->resetHistory();
 }
 
 // The frame gives up whatever room the form does not need, and never grows.
@@ -107,17 +113,23 @@ void CZolView::DecodeImage() {
         for (int c = kColReceive; c < kChannelColumns; ++c)
             grid_->SetTextMatrix(r, c, fromBytes(sheet.cell(r, c)));
     panel_->setState(decodeSettings(image_));
+    // A read from the radio may change only bytes the table does not show.
+    sheet_->recordSoon();
 }
 
 void CZolView::EncodeImage() {
+    encodeInto(image_);
+}
+
+void CZolView::encodeInto(RadioImage& image) const {
     ChannelSheet sheet;
     for (int r = 1; r <= kChannelCount; ++r)
         for (int c = kColReceive; c < kChannelColumns; ++c)
             sheet.cell(r, c) = grid_->TextMatrix(r, c).toLatin1().toStdString();
-    encodeChannels(sheet, image_);
+    encodeChannels(sheet, image);
     // A list still being typed into is stored as it will show once left.
     panel_->settleTypedText();
-    encodeSettings(panel_->state(), image_);
+    encodeSettings(panel_->state(), image);
 }
 
 void CZolView::showEvent(QShowEvent* event) {

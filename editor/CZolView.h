@@ -20,6 +20,7 @@ class CMSFlexGrid;
 class CellEditor;
 class KeyboardPolicy;
 class SettingsPanel;
+class SheetCommands;
 class ToneTable;
 class TransferController;
 
@@ -44,12 +45,16 @@ public:
     void DecodeImage();
     // Table and panel → image.
     void EncodeImage();
+    // The same into another image, which holds what the table does not show.
+    void encodeInto(RadioImage& image) const;
 
     // The serial port transfers and the test mode use; "COM1" on every start.
     const QString& portName() const { return portName_; }
     void setPortName(const QString& name) { portName_ = name; }
 
     CellEditor& cells() { return *cells_; }
+    // Selection, clipboard, channel operations and undo over the table.
+    SheetCommands& sheet() { return *sheet_; }
     TransferController& transfer() { return *transfer_; }
     // How keys behave in the program's windows; the frame adds its accelerators.
     KeyboardPolicy& keyboard() { return *keys_; }
@@ -82,6 +87,7 @@ private:
     KeyboardPolicy* keys_;
     CellEditor* cells_;
     TransferController* transfer_;
+    SheetCommands* sheet_;
 };
 
 } // namespace quorl

@@ -100,6 +100,8 @@ bool KeyboardPolicy::shortcutOverride(QObject* watched, QKeyEvent* event) {
 bool KeyboardPolicy::keyPress(QObject* watched, QKeyEvent* event) {
     if (insidePass() && isDialogKey(event->key()))
         return true;
+    if (keyHandler_ && keyHandler_(watched, event))
+        return true;
     if (isEnter(event->key()) && enterHandler_)
         return enterHandler_(watched, event);
     return false;

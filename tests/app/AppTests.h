@@ -92,6 +92,7 @@ private slots:
     void init();
     void cleanup();
     void choicesReachAFileAndTheRadio();
+    void anOptionDialogsOkIsOneUndoStep();
 
 private:
     QTemporaryDir dir;

@@ -6,12 +6,13 @@
 #include "CMainFrame.h"
 #include "CZolApp.h"
 #include "CZolView.h"
-#include "TransferController.h"
 #include "ChannelFile.h"
 #include "CommandTable.h"
 #include "ControlId.h"
 #include "MessageRecorder.h"
 #include "ProgressDialog.h"
+#include "SheetCommands.h"
+#include "TransferController.h"
 #include "TransferFixture.h"
 
 #include <QApplication>
@@ -103,7 +104,8 @@ void DialogCommandsTest::choicesReachAFileAndTheRadio() {
     QDialog* progress = app->view()->transfer().progressDialog().window();
     QVERIFY(progress && QTest::qWaitForWindowActive(progress));
     QTest::mouseClick(ui::findControl(progress, ProgressDialog::kIdStart), Qt::LeftButton);
-    QVERIFY(QTest::qWaitFor([&app] { return !app->view()->transfer().progressDialog().isOpen(); }, 10000));
+    QVERIFY(QTest::qWaitFor([&app] { return !app->view()->transfer().progressDialog().isOpen(); },
+                            10000));
     QVERIFY(messages.texts().isEmpty());
     QVERIFY(radio.stop());
     RadioImage written{};
@@ -112,4 +114,15 @@ void DialogCommandsTest::choicesReachAFileAndTheRadio() {
         QCOMPARE(std::uint8_t(file[offset]), byte);
         QCOMPARE(written[offset], byte);
     }
+}
+
+void DialogCommandsTest::anOptionDialogsOkIsOneUndoStep() {
+    auto app = apptest::startApp();
+    QVERIFY(app);
+    const RadioImage before = app->document().image();
+    chooseInNextDialog([](QDialog* d) { combo(d, 1092)->setCurrentIndex(8); });
+    app->mainFrame()->command(kCmdTot)->trigger();
+    QCOMPARE(app->document().image()[0x1813], 0x08);
+    app->view()->sheet().run(SheetCommand::Undo);
+    QCOMPARE(app->document().image(), before);
 }

@@ -4,6 +4,8 @@
 
 #include "ChannelCodec.h"
 #include "ChannelFile.h"
+#include "ChannelOps.h"
+#include "RandomImage.h"
 
 #include <gtest/gtest.h>
 
@@ -239,6 +241,30 @@ TEST_F(CliFiles, ExportToStandardOutput) {
         EXPECT_TRUE(exported.out.startsWith(QStringLiteral("CH,Receive(MHz)"))) << out;
         EXPECT_EQ(exported.out.count(QLatin1Char('\n')), 200) << out;
     }
+}
+
+// The commands change the file as the library functions change an image, and nothing more.
+TEST_F(CliFiles, MoveSortAndEmptyRearrangeTheFile) {
+    RadioImage image = randomImage(7);
+    ASSERT_TRUE(saveChannelFile(path("a.sin").toStdString(), image).ok);
+    moveChannel(image, 5, 9);
+    sortChannels(image, {10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20}, SortKey::Name);
+    emptyChannels(image, {3, 40, 41, 42});
+    for (const QStringList& arguments :
+         {QStringList{"move", path("a.sin"), "5", "9"},
+          QStringList{"sort", "--by", "name", path("a.sin"), "10-20"},
+          QStringList{"empty", path("a.sin"), "3", "40-42"}}) {
+        const CliOutput run = cli.run(arguments);
+        EXPECT_EQ(run.status, 0) << run.err.toStdString();
+    }
+    RadioImage changed;
+    ASSERT_TRUE(loadChannelFile(path("a.sin").toStdString(), changed).ok);
+    EXPECT_EQ(changed, image);
+
+    const CliOutput wrong = cli.run({"empty", path("a.sin"), "200"});
+    EXPECT_EQ(wrong.status, 2);
+    EXPECT_EQ(wrong.err, "quorl-cli: empty: \"200\" is not a channel from 1 to 199 or a range "
+                         "such as 10-19 (see quorl-cli empty --help)\n");
 }
 
 TEST_F(CliFiles, DiffSaysWhatDiffersAndSoDoesItsStatus) {

@@ -17,6 +17,7 @@
 #include "SerialPort.h"
 #include "SettingsCodec.h"
 #include "SettingsPanel.h"
+#include "SheetCommands.h"
 #include "SimRadio.h"
 #include "SimulatedLink.h"
 
@@ -184,6 +185,20 @@ private slots:
     }
 
     // A copy of what came from the radio, then of what went to it; nothing asks about them.
+    // Undo after a read gives back the document as it was, every byte.
+    void aCompletedReadIsOneUndoStep() {
+        QVERIFY(f->startRadio({"--delay", "0"}));
+        f->skipPauses();
+        const RadioImage before = f->image;
+        f->view->transfer().OnReadFromRadio();
+        QVERIFY(f->runTransfer());
+        QVERIFY(f->image != before);
+        QCoreApplication::processEvents();
+        f->view->sheet().run(SheetCommand::Undo);
+        QCOMPARE(f->image, before);
+        QCOMPARE(f->tableTexts(), TransferFixture::sheetTexts(decodeChannels(before)));
+    }
+
     void readAndWriteKeepBackups() {
         VirtualRadio radio(*f, {});
         f->view->transfer().OnReadFromRadio();
