@@ -2,6 +2,7 @@
 
 #include "ChannelCellCheck.h"
 #include "ChannelCodec.h"
+#include "ChannelRowEdit.h"
 #include "Csv.h"
 #include "FormTexts.h"
 #include "SettingsCodec.h"

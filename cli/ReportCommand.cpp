@@ -33,7 +33,7 @@ int runReport(const QString& usage, const QStringList& arguments) {
             QStringLiteral(
                 "report: %1 is the channel data file %2 itself; name another file for the PDF")
                 .arg(out, in));
-    if (QFileInfo::exists(out) && !holdsPdf(out))
+    if (QFileInfo(out).isFile() && !holdsPdf(out)) // the writer refuses what is no file
         return fail(
             QStringLiteral("report: %1 exists and is not a PDF; it is left as it is").arg(out));
     // The window prints its table and panel stored back into the image first, so that a
