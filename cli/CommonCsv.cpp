@@ -216,7 +216,12 @@ private:
         }
         if (duplex != "+" && duplex != "-")
             return refused("Duplex " + quoted(duplex) + " is not one of +, -, split, off");
-        const std::optional<std::uint32_t> shift = frequencyCount(offset);
+        // Plain digits only: a leading number would read "" or "x" as a zero offset.
+        const std::optional<std::uint32_t> shift =
+            offset.find_first_of("0123456789") == std::string_view::npos ||
+                    offset.find_first_not_of("0123456789.") != std::string_view::npos
+                ? std::nullopt
+                : frequencyCount(offset);
         if (!shift)
             return refused("Offset " + quoted(offset) + " is not a frequency in MHz");
         const std::int64_t rx = *frequencyCount(*receive);

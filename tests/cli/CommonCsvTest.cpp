@@ -77,6 +77,7 @@ TEST(CommonCsv, RowsTheRadioCannotHoldAreNamedAndLeftOut) {
         {10, "Location 26 is also on line 9"},
         {11, "CrossMode \"Tone->\" is not one of Tone->Tone, Tone->DTCS, DTCS->Tone, ->Tone, "
              "->DTCS, DTCS->, DTCS->DTCS"},
+        {12, "Offset \"\" is not a frequency in MHz"},
     };
     const RadioImage before = newImage();
     RadioImage image = before;
