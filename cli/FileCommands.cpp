@@ -4,6 +4,8 @@
 #include "ChannelCsv.h"
 #include "CommandParser.h"
 #include "Commands.h"
+#include "CommonCsv.h"
+#include "CsvLayoutOption.h"
 #include "FileAccess.h"
 #include "FormTexts.h"
 #include "ImageWords.h"
@@ -61,18 +63,25 @@ int runExport(const QString& usage, const QStringList& arguments) {
         usage,
         QStringLiteral("Writes the channel table of FILE.sin as comma-separated values (RFC "
                        "4180, UTF-8): a header row with the table's nine headings, then one row "
-                       "for each of the 199 channels, as the window shows them."));
+                       "for each of the 199 channels, as the window shows them.") +
+            commonExportHelp());
     command.addPositional(QStringLiteral("FILE.sin"), QStringLiteral("A channel data file."));
     command.addPositional(QStringLiteral("OUT.csv"),
                           QStringLiteral("The file to write; replaced if it exists. - (or "
                                          "/dev/stdout) for standard output."));
+    command.parser().addOption(formatOption());
     if (const std::optional<int> status = command.parse(arguments))
         return *status;
+    const std::optional<CsvLayout> layout = chosenLayout(command, QStringLiteral("export"));
+    if (!layout)
+        return kUsage;
     RadioImage image;
     if (const QString error = loadImageFile(command.positionals().at(0), image); !error.isEmpty())
         return fail(QStringLiteral("export: ") + error);
     const QString out = command.positionals().at(1);
-    const QByteArray text = QByteArray::fromStdString(exportChannelCsv(image));
+    const QByteArray text = *layout == CsvLayout::Common
+                                ? commonCsvText(image)
+                                : QByteArray::fromStdString(exportChannelCsv(image));
     if (out == QLatin1String("-") || out == QLatin1String("/dev/stdout"))
         return writeStandardOutput(QStringLiteral("export"), text);
     if (sameFile(command.positionals().at(0), out))
@@ -105,12 +114,22 @@ int runImport(const QString& usage, const QStringList& arguments) {
             "column (the first 50), and then nothing is written. IN.csv is a regular file of at "
             "most 1 MB. The settings are "
             "kept; FILE.sin is stored as a Save in the window stores it, and is made as by New "
-            "when it does not exist."));
+            "when it does not exist.") +
+            commonImportHelp());
     command.addPositional(QStringLiteral("IN.csv"), QStringLiteral("The channel table."));
     command.addPositional(QStringLiteral("FILE.sin"),
                           QStringLiteral("The channel data file to change."));
+    command.parser().addOption(formatOption());
+    const QCommandLineOption strict(
+        QStringLiteral("strict"),
+        QStringLiteral("In the common channel list, refuse the whole file when one row cannot "
+                       "be held (status 1, nothing written) rather than leave that row out."));
+    command.parser().addOption(strict);
     if (const std::optional<int> status = command.parse(arguments))
         return *status;
+    const std::optional<CsvLayout> layout = chosenLayout(command, QStringLiteral("import"));
+    if (!layout)
+        return kUsage;
     const QString in = command.positionals().at(0);
     const QString target = command.positionals().at(1);
     QByteArray text;
@@ -121,6 +140,9 @@ int runImport(const QString& usage, const QStringList& arguments) {
     if (QFileInfo::exists(target))
         if (const QString error = loadImageFile(target, image); !error.isEmpty())
             return fail(QStringLiteral("import: ") + error);
+    if (const std::string_view csv(text.constData(), static_cast<std::size_t>(text.size()));
+        *layout == CsvLayout::Common || (*layout == CsvLayout::ByHeader && isCommonCsv(csv)))
+        return importCommonCsvFile(in, csv, target, image, command.parser().isSet(strict));
 
     const CsvImport imported =
         importChannelCsv(std::string_view(text.constData(), static_cast<std::size_t>(text.size())),

@@ -9,6 +9,7 @@
 #include <QGuiApplication>
 #include <QLoggingCategory>
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <cstring>
@@ -36,8 +37,9 @@ constexpr std::array kCommands{
     Command{"read", "[--port P] OUT.sin", "read the radio's memory into a file", runRead},
     Command{"write", "[--port P] [--verify] IN.sin", "write a file into the radio", runWrite},
     Command{"dump", "FILE.sin", "settings and channels in words", runDump},
-    Command{"export", "FILE.sin OUT.csv", "the channel table as CSV", runExport},
-    Command{"import", "IN.csv FILE.sin", "a CSV channel table into a file", runImport},
+    Command{"export", "[--format F] FILE.sin OUT.csv", "the channel table as CSV", runExport},
+    Command{"import", "[--format F] [--strict] IN.csv FILE.sin", "a CSV channel table into a file",
+            runImport},
     Command{"diff", "A.sin B.sin", "the channels and settings that differ", runDiff},
     Command{"move", "FILE.sin FROM TO", "move a channel to another place", runMove},
     Command{"sort", "[--by KEY] FILE.sin [N-M]", "sort channels", runSort},
@@ -56,9 +58,12 @@ const Command* findCommand(const QString& name) {
 QString toolDescription() {
     QString text = QStringLiteral(
         "The QUORL radios and their \".sin\" channel data files from a terminal.\n\nCommands:\n");
+    qsizetype width = 0;
+    for (const Command& command : kCommands)
+        width = std::max(width, command.usage().trimmed().size());
     for (const Command& command : kCommands)
         text += QStringLiteral("  %1  %2\n")
-                    .arg(command.usage().trimmed(), -34)
+                    .arg(command.usage().trimmed(), -static_cast<int>(width))
                     .arg(QLatin1String(command.summary));
     text += wrapped(QStringLiteral(
         "\n\"quorl-cli COMMAND --help\" tells more about each. Exit status: 0 on success, 1 when "

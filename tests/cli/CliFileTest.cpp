@@ -267,6 +267,40 @@ TEST_F(CliFiles, MoveSortAndEmptyRearrangeTheFile) {
                          "such as 10-19 (see quorl-cli empty --help)\n");
 }
 
+TEST_F(CliFiles, CommonChannelListIsKnownByItsHeaderAndRowsLeftOutAreNamed) {
+    const QString list = QStringLiteral(QUORL_CLI_TEST_DATA "/rows-left-out.csv");
+    const QString file = sinFile("a.sin", 1, kChannel);
+    const QByteArray before = bytes(file);
+
+    const CliOutput strict = cli.run({"import", "--strict", list, file});
+    EXPECT_EQ(strict.status, 1);
+    EXPECT_TRUE(strict.err.endsWith(
+        QStringLiteral("import: 10 rows of %1 the radio cannot hold (--strict); %2 not changed\n")
+            .arg(list, file)))
+        << strict.err.toStdString();
+    EXPECT_EQ(bytes(file), before);
+
+    const CliOutput imported = cli.run({"import", list, file});
+    EXPECT_EQ(imported.status, 0);
+    EXPECT_TRUE(imported.err.startsWith(
+        QStringLiteral("quorl-cli: warning: %1 line 2: Frequency \"146.520000\" is outside the "
+                       "band 400 - 470MHz of the file's ZR - 101S; left out\n")
+            .arg(list)))
+        << imported.err.toStdString();
+    EXPECT_EQ(imported.err.count(QStringLiteral("; left out\n")), 10);
+
+    // Back out in the same layout and in again: the same file.
+    const QByteArray stored = bytes(file);
+    ASSERT_EQ(cli.run({"export", "--format", "chirp", file, path("out.csv")}).status, 0);
+    EXPECT_TRUE(bytes(path("out.csv"))
+                    .endsWith("\r\n26,KEPT,446.500000,,0.000000,,88.5,88.5,023,NN,023,"
+                              "Tone->Tone,FM,5.00,,5.0W,,,,,\r\n"));
+    const CliOutput again = cli.run({"import", "--format", "chirp", path("out.csv"), file});
+    EXPECT_EQ(again.status, 0) << again.err.toStdString();
+    EXPECT_EQ(again.err, "");
+    EXPECT_EQ(bytes(file), stored);
+}
+
 TEST_F(CliFiles, DiffSaysWhatDiffersAndSoDoesItsStatus) {
     const QString a = sinFile("a.sin", 1, kChannel);
     ChannelSheet::Row renamed = kChannel;

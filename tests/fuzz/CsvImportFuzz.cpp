@@ -1,7 +1,8 @@
-// Any text given to `quorl-cli import`: read and checked without a crash, a hang or a
-// sanitizer report, whatever its bytes.
+// Any text given to `quorl-cli import`, in either layout: read and checked without a crash, a
+// hang or a sanitizer report, whatever its bytes.
 
 #include "ChannelCsv.h"
+#include "CommonCsv.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -30,6 +31,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static const ToneTable tones;
     static const RadioImage base = baseImage();
     RadioImage image = base;
-    importChannelCsv(std::string_view(reinterpret_cast<const char*>(data), size), tones, image);
+    const std::string_view text(reinterpret_cast<const char*>(data), size);
+    importChannelCsv(text, tones, image);
+    image = base;
+    if (isCommonCsv(text))
+        importCommonCsv(text, tones, image, LeftOutRows::Skipped);
     return 0;
 }
