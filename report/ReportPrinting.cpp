@@ -1,6 +1,7 @@
 #include "ReportPrinting.h"
 
 #include "MessageBox.h"
+#include "PrinterSystem.h"
 #include "ReportLayout.h"
 #include "ReportOutput.h"
 #include "ReportPreview.h"
@@ -34,6 +35,10 @@ ReportPrinting::ReportPrinting(const RadioImage& image, std::function<void()> be
     : report_(image, std::move(beforePage)), window_(window) {}
 
 void ReportPrinting::OnFilePrint() {
+    // The range of an earlier job would hide in the dialog's collapsed options and leave
+    // channels out of this one.
+    printer_.setPrintRange(QPrinter::AllPages);
+    printer_.setFromTo(0, 0);
     QPrintDialog dialog(&printer_, window_);
     dialog.setMinMax(1, kReportPageCount);
     if (dialog.exec() == QDialog::Accepted)
@@ -76,13 +81,18 @@ bool ReportPrinting::OnFilePrintDirect(const QString& printerName) {
 }
 
 // The platform says nothing when a job cannot start (a printer gone away, a PDF file that
-// cannot be written), so that is said here.
+// cannot be written) or when the printer system refuses it, so that is said here.
 bool ReportPrinting::print(QPrinter& printer) {
-    if (printReport(printer, report_))
+    const bool toPrinter = printer.outputFormat() == QPrinter::NativeFormat;
+    const bool painted = printReport(printer, report_);
+    const QString refusal = painted && toPrinter ? lastJobRefusal() : QString();
+    if (painted && refusal.isEmpty())
         return true;
-    const QString target = printer.outputFormat() == QPrinter::PdfFormat ? printer.outputFileName()
-                                                                         : printer.printerName();
-    ui::messageBox(QStringLiteral("The report could not be printed on \"%1\".").arg(target));
+    const QString target = toPrinter ? printer.printerName() : printer.outputFileName();
+    QString message = QStringLiteral("The report could not be printed on \"%1\".").arg(target);
+    if (!refusal.isEmpty())
+        message += u'\n' + refusal;
+    ui::messageBox(message);
     return false;
 }
 

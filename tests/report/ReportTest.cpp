@@ -8,6 +8,7 @@
 #include "IsolatedSettings.h"
 #include "MessageRecorder.h"
 #include "PreviewPages.h"
+#include "PrivateCups.h"
 #include "ReportOutput.h"
 #include "ReportPreview.h"
 #include "ToneTable.h"
@@ -34,6 +35,11 @@ private slots:
     void printDialogOffersPagesOneToSix();
     void shellPrintWithoutItsPrinterSaysSo_data();
     void shellPrintWithoutItsPrinterSaysSo();
+    void shellPrintSaysWhetherTheQueueTookTheJob_data();
+    void shellPrintSaysWhetherTheQueueTookTheJob();
+    void everyPrintStartsAtAllPages();
+    void shellPrintAnswersOnStandardErrorWithoutDisplay_data();
+    void shellPrintAnswersOnStandardErrorWithoutDisplay();
 
 private:
     QTemporaryDir dir;
@@ -190,8 +196,93 @@ void ReportTest::shellPrintWithoutItsPrinterSaysSo() {
     QVERIFY(!app.mainFrame()->isVisible());
 }
 
+void ReportTest::shellPrintSaysWhetherTheQueueTookTheJob_data() {
+    QTest::addColumn<QString>("queue");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("taken") << "Office" << 0 << "";
+    QTest::newRow("refused") << "Refusing" << 1
+                             << "The report could not be printed on \"Refusing\".";
+}
+
+void ReportTest::shellPrintSaysWhetherTheQueueTookTheJob() {
+    QFETCH(QString, queue);
+    QFETCH(int, exitCode);
+    QFETCH(QString, message);
+    const PrivateCups cups;
+    if (!cups.failure().isEmpty())
+        QSKIP(qPrintable(cups.failure()));
+    RadioImage image;
+    resetImage(image);
+    const QString file = dir.filePath(QStringLiteral("queue.sin"));
+    QVERIFY(saveChannelFile(file.toStdString(), image).ok);
+
+    ui::MessageRecorder messages;
+    CZolApp app;
+    QVERIFY(!app.InitInstance({"/pt", file, queue, "driver", "port"}));
+    QCOMPARE(app.exitCode(), exitCode);
+    // The first line names the queue, the second gives the printer system's reason.
+    QCOMPARE(messages.texts().join(u'\n').section(u'\n', 0, 0), message);
+    QCOMPARE(messages.texts().join(u'\n').count(u'\n'), exitCode);
+}
+
+void ReportTest::everyPrintStartsAtAllPages() {
+    auto app = apptest::startApp();
+    QVERIFY(app);
+    QList<QAbstractPrintDialog::PrintRange> ranges;
+    const auto look = [&ranges](QWidget* modal) {
+        auto* dialog = qobject_cast<QPrintDialog*>(modal);
+        QVERIFY(dialog);
+        ranges.append(dialog->printRange());
+        // What a job of pages 2 to 3 leaves in the printer.
+        dialog->printer()->setPrintRange(QPrinter::PageRange);
+        dialog->printer()->setFromTo(2, 3);
+    };
+    for (int job = 0; job < 2; ++job) {
+        apptest::inspectNextModal(look);
+        app->mainFrame()->command(kCmdFilePrint)->trigger();
+    }
+    QCOMPARE(ranges, QList({QAbstractPrintDialog::AllPages, QAbstractPrintDialog::AllPages}));
+}
+
+void ReportTest::shellPrintAnswersOnStandardErrorWithoutDisplay_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("firstLine");
+    QTest::newRow("no file") << QStringList{"/p"} << 2 << "Usage: quorl [FILE.sin]";
+    QTest::newRow("a file that is not there")
+        << QStringList{"/p", dir.filePath("missing.sin")} << 1
+        << "quorl: Cannot open the file \"" + dir.filePath("missing.sin") +
+               "\". No such file or directory";
+}
+
+// The program itself, started from a terminal that has no display.
+void ReportTest::shellPrintAnswersOnStandardErrorWithoutDisplay() {
+    QFETCH(QStringList, arguments);
+    QFETCH(int, status);
+    QFETCH(QString, firstLine);
+    QProcess quorl;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        environment.remove(QLatin1String(name));
+    quorl.setProcessEnvironment(environment);
+    quorl.start(QStringLiteral(QUORL_PROGRAM), arguments);
+    const bool ended = quorl.waitForFinished(30000);
+    if (!ended)
+        quorl.kill();
+    QVERIFY2(ended, "waits for a click");
+    QCOMPARE(quorl.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(quorl.exitCode(), status);
+    const QStringList lines = QString::fromLocal8Bit(quorl.readAllStandardError())
+                                  .split(u'\n')
+                                  .filter(QRegularExpression(QStringLiteral("^(quorl|Usage)")));
+    QVERIFY(!lines.isEmpty());
+    QCOMPARE(lines.first(), firstLine);
+}
+
 int main(int argc, char* argv[]) {
     const IsolatedSettings settings;
+    PrivateCups::isolateProcess();
     QApplication app(argc, argv);
     ReportTest test;
     return QTest::qExec(&test, argc, argv);
