@@ -1,12 +1,12 @@
 #include "ReportPrinting.h"
 
 #include "MessageBox.h"
+#include "PrintSetupDialog.h"
 #include "PrinterSystem.h"
 #include "ReportLayout.h"
 #include "ReportOutput.h"
 #include "ReportPreview.h"
 
-#include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -55,7 +55,7 @@ void ReportPrinting::OnFilePrintPreview() {
 }
 
 void ReportPrinting::OnFilePrintSetup() {
-    QPageSetupDialog dialog(&printer_, window_);
+    PrintSetupDialog dialog(printer_, window_);
     dialog.exec();
 }
 

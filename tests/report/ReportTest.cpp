@@ -8,12 +8,14 @@
 #include "IsolatedSettings.h"
 #include "MessageRecorder.h"
 #include "PreviewPages.h"
+#include "PrintSetupDialog.h"
 #include "PrivateCups.h"
 #include "ReportOutput.h"
 #include "ReportPreview.h"
 #include "ToneTable.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QPrintDialog>
 #include <QPrinterInfo>
 #include <QProcess>
@@ -38,6 +40,7 @@ private slots:
     void shellPrintSaysWhetherTheQueueTookTheJob_data();
     void shellPrintSaysWhetherTheQueueTookTheJob();
     void everyPrintStartsAtAllPages();
+    void printSetupChoosesThePrinter();
     void shellPrintAnswersOnStandardErrorWithoutDisplay_data();
     void shellPrintAnswersOnStandardErrorWithoutDisplay();
 
@@ -243,6 +246,29 @@ void ReportTest::everyPrintStartsAtAllPages() {
         app->mainFrame()->command(kCmdFilePrint)->trigger();
     }
     QCOMPARE(ranges, QList({QAbstractPrintDialog::AllPages, QAbstractPrintDialog::AllPages}));
+}
+
+void ReportTest::printSetupChoosesThePrinter() {
+    const PrivateCups cups;
+    if (!cups.failure().isEmpty())
+        QSKIP(qPrintable(cups.failure()));
+    auto app = apptest::startApp();
+    QVERIFY(app);
+    apptest::inspectNextModal([](QWidget* modal) {
+        auto* setup = qobject_cast<PrintSetupDialog*>(modal);
+        QVERIFY(setup);
+        setup->printerList()->setCurrentText(QStringLiteral("Spare"));
+        setup->accept();
+    });
+    app->mainFrame()->command(kCmdFilePrintSetup)->trigger();
+    QString printer;
+    apptest::inspectNextModal([&printer](QWidget* modal) {
+        auto* dialog = qobject_cast<QPrintDialog*>(modal);
+        QVERIFY(dialog);
+        printer = dialog->printer()->printerName();
+    });
+    app->mainFrame()->command(kCmdFilePrint)->trigger();
+    QCOMPARE(printer, QStringLiteral("Spare"));
 }
 
 void ReportTest::shellPrintAnswersOnStandardErrorWithoutDisplay_data() {
