@@ -91,7 +91,8 @@ bool CZolApp::InitInstance(const QStringList& arguments) {
     frame_->setView(view_);
     document_.setView(view_);
     report_ = std::make_unique<ReportPrinting>(
-        document_.image(), [this] { view_->EncodeImage(); }, frame_.get());
+        document_.image(), [this] { view_->EncodeImage(); },
+        [this] { return document_.pathName(); }, frame_.get());
     routeCommands();
     frame_->setRecentFiles(recentFiles_.paths());
 

@@ -5,6 +5,8 @@
 #include "FileAccess.h"
 #include "ReportOutput.h"
 
+#include <QFileInfo>
+
 namespace quorl {
 
 int runReport(const QString& usage, const QStringList& arguments) {
@@ -21,7 +23,8 @@ int runReport(const QString& usage, const QStringList& arguments) {
     if (const QString error = loadImageFile(command.positionals().at(0), image); !error.isEmpty())
         return fail(QStringLiteral("report: ") + error);
     const QString out = command.positionals().at(1);
-    const FileResult written = writeReportPdf(image, out);
+    const FileResult written =
+        writeReportPdf(image, out, {}, QFileInfo(command.positionals().at(0)).fileName());
     if (!written.ok)
         return fail(
             QStringLiteral("report: %1: %2").arg(out, QString::fromStdString(written.reason)));

@@ -16,8 +16,6 @@ namespace quorl {
 
 namespace {
 
-// A PDF page has no edge a printer cannot reach; this margin stands in for one.
-constexpr qreal kPdfMarginMillimetres = 10;
 constexpr int kPdfResolution = 1200;
 
 QPageSize localPaper() {
@@ -41,7 +39,7 @@ bool paintReport(QPagedPaintDevice& device, const ReportPainter& report, int fir
 }
 
 FileResult writeReportPdf(const RadioImage& image, const QString& path,
-                          std::function<void()> beforePage) {
+                          std::function<void()> beforePage, const QString& title) {
     QSaveFile file(path);
     const auto failed = [&](const QString& reason) {
         return FileResult{false, QFile::encodeName(path).toStdString(), reason.toStdString(), {}};
@@ -51,9 +49,8 @@ FileResult writeReportPdf(const RadioImage& image, const QString& path,
     {
         QPdfWriter pdf(&file);
         pdf.setResolution(kPdfResolution);
-        pdf.setPageLayout(QPageLayout(localPaper(), QPageLayout::Portrait,
-                                      QMarginsF(kPdfMarginMillimetres, kPdfMarginMillimetres,
-                                                kPdfMarginMillimetres, kPdfMarginMillimetres),
+        pdf.setTitle(title);
+        pdf.setPageLayout(QPageLayout(localPaper(), QPageLayout::Portrait, kReportPdfMargins,
                                       QPageLayout::Millimeter));
         const ReportPainter report(image, std::move(beforePage));
         if (!paintReport(pdf, report, 1, kReportPageCount))

@@ -7,6 +7,8 @@
 #include "ReportOutput.h"
 #include "ReportPreview.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -31,14 +33,35 @@ bool printReport(QPrinter& printer, const ReportPainter& report) {
 } // namespace
 
 ReportPrinting::ReportPrinting(const RadioImage& image, std::function<void()> beforePage,
-                               QWidget* window)
-    : report_(image, std::move(beforePage)), window_(window) {}
+                               std::function<QString()> documentPath, QWidget* window)
+    : report_(image, std::move(beforePage)), documentPath_(std::move(documentPath)),
+      window_(window) {}
+
+// The print dialog offers "<document>.pdf" beside the document when the user prints to a file;
+// the printer chosen stays chosen.
+void ReportPrinting::proposePdfBesideDocument() {
+    const QString path = documentPath_();
+    if (path.isEmpty())
+        return;
+    const QFileInfo document(path);
+    const bool toPrinter = printer_.outputFormat() == QPrinter::NativeFormat;
+    const QString printerName = printer_.printerName();
+    const QPageLayout layout = printer_.pageLayout();
+    printer_.setOutputFileName(document.dir().filePath(document.completeBaseName() + ".pdf"));
+    if (toPrinter) {
+        printer_.setOutputFormat(QPrinter::NativeFormat);
+        if (!printerName.isEmpty())
+            printer_.setPrinterName(printerName);
+        printer_.setPageLayout(layout);
+    }
+}
 
 void ReportPrinting::OnFilePrint() {
     // The range of an earlier job would hide in the dialog's collapsed options and leave
     // channels out of this one.
     printer_.setPrintRange(QPrinter::AllPages);
     printer_.setFromTo(0, 0);
+    proposePdfBesideDocument();
     QPrintDialog dialog(&printer_, window_);
     dialog.setMinMax(1, kReportPageCount);
     if (dialog.exec() == QDialog::Accepted)
@@ -84,6 +107,11 @@ bool ReportPrinting::OnFilePrintDirect(const QString& printerName) {
 // cannot be written) or when the printer system refuses it, so that is said here.
 bool ReportPrinting::print(QPrinter& printer) {
     const bool toPrinter = printer.outputFormat() == QPrinter::NativeFormat;
+    const QString path = documentPath_();
+    printer.setDocName(path.isEmpty() ? QStringLiteral("Untitled") : QFileInfo(path).fileName());
+    // A PDF file looks the same whether the window or the command-line tool wrote it.
+    if (!toPrinter)
+        printer.setPageMargins(kReportPdfMargins, QPageLayout::Millimeter);
     const bool painted = printReport(printer, report_);
     const QString refusal = painted && toPrinter ? lastJobRefusal() : QString();
     if (painted && refusal.isEmpty())

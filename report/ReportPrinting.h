@@ -17,8 +17,10 @@ namespace quorl {
 
 class ReportPrinting {
 public:
-    // beforePage brings the image up to date at the start of every page drawn.
-    ReportPrinting(const RadioImage& image, std::function<void()> beforePage, QWidget* window);
+    // beforePage brings the image up to date at the start of every page drawn; documentPath
+    // gives the open document's file, empty for a new one: jobs and PDF files take its name.
+    ReportPrinting(const RadioImage& image, std::function<void()> beforePage,
+                   std::function<QString()> documentPath, QWidget* window);
 
     void OnFilePrint();
     void OnFilePrintPreview();
@@ -30,8 +32,10 @@ public:
 
 private:
     bool print(QPrinter& printer);
+    void proposePdfBesideDocument();
 
     ReportPainter report_;
+    std::function<QString()> documentPath_;
     QWidget* window_;
     QPrinter printer_{QPrinter::HighResolution};
 };

@@ -41,6 +41,7 @@ private slots:
     void shellPrintSaysWhetherTheQueueTookTheJob();
     void everyPrintStartsAtAllPages();
     void printSetupChoosesThePrinter();
+    void windowPdfIsTheToolsPdf();
     void shellPrintAnswersOnStandardErrorWithoutDisplay_data();
     void shellPrintAnswersOnStandardErrorWithoutDisplay();
 
@@ -269,6 +270,44 @@ void ReportTest::printSetupChoosesThePrinter() {
     });
     app->mainFrame()->command(kCmdFilePrint)->trigger();
     QCOMPARE(printer, QStringLiteral("Spare"));
+}
+
+// The PDF's words with their boxes, and its title.
+QString pdfWordsAndTitle(const QString& path) {
+    QProcess process;
+    process.start(QStringLiteral("pdftotext"),
+                  {QStringLiteral("-bbox"), path, QStringLiteral("-")});
+    if (!process.waitForFinished(30000))
+        return {};
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+void ReportTest::windowPdfIsTheToolsPdf() {
+    RadioImage image;
+    resetImage(image);
+    apptest::putChannel(image, 1, 44600625, 44600625, "ONE");
+    const QString document = dir.filePath(QStringLiteral("beside.sin"));
+    QVERIFY(saveChannelFile(document.toStdString(), image).ok);
+    auto app = apptest::startApp();
+    QVERIFY(app);
+    QVERIFY(app->OpenDocumentFile(document));
+
+    // No printer is installed: the dialog prints to a file, the one it proposes.
+    const QString windowPdf = dir.filePath(QStringLiteral("beside.pdf"));
+    apptest::inspectNextModal([&windowPdf](QWidget* modal) {
+        auto* dialog = qobject_cast<QPrintDialog*>(modal);
+        QVERIFY(dialog);
+        QCOMPARE(dialog->printer()->outputFileName(), windowPdf);
+        dialog->accept();
+    });
+    app->mainFrame()->command(kCmdFilePrint)->trigger();
+    QVERIFY(QFile::exists(windowPdf));
+    const QString toolPdf = dir.filePath(QStringLiteral("tool.pdf"));
+    QVERIFY(writeReportPdf(image, toolPdf, {}, QStringLiteral("beside.sin")).ok);
+
+    const QString words = pdfWordsAndTitle(windowPdf);
+    QVERIFY(words.contains(QStringLiteral("<title>beside.sin</title>")));
+    QCOMPARE(words, pdfWordsAndTitle(toolPdf));
 }
 
 void ReportTest::shellPrintAnswersOnStandardErrorWithoutDisplay_data() {
