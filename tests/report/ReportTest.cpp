@@ -24,6 +24,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWheelEvent>
 
 using namespace quorl;
 
@@ -34,6 +35,7 @@ private slots:
     void pdfHoldsTheReportAsText();
     void unsavedTableEditsArePrinted();
     void previewShowsTwoPagesSideBySide();
+    void previewZooms();
     void printDialogOffersPagesOneToSix();
     void shellPrintWithoutItsPrinterSaysSo_data();
     void shellPrintWithoutItsPrinterSaysSo();
@@ -151,6 +153,39 @@ void ReportTest::previewShowsTwoPagesSideBySide() {
     });
     app->mainFrame()->command(kCmdFilePrintPreview)->trigger();
     QCOMPARE(shown, QList<int>({1, 3, 5, 3}));
+}
+
+void ReportTest::previewZooms() {
+    auto app = apptest::startApp();
+    QVERIFY(app);
+    QList<qreal> widths;
+    apptest::inspectNextModal([&widths](QWidget* modal) {
+        auto* preview = qobject_cast<ReportPreview*>(modal);
+        QVERIFY(preview);
+        QVERIFY(QTest::qWaitForWindowExposed(preview));
+        auto* pages = preview->findChild<PreviewPages*>();
+        const auto sheetWidth = [&widths, pages] { widths.append(pages->sheetRect(0).width()); };
+        const auto wheel = [pages](int delta) {
+            const QPointF at = pages->parentWidget()->rect().center();
+            QWheelEvent event(at, pages->parentWidget()->mapToGlobal(at), {}, {0, delta},
+                              Qt::NoButton, Qt::ControlModifier, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(pages->parentWidget(), &event);
+        };
+        sheetWidth();
+        QTest::keyClick(preview, Qt::Key_Plus);
+        sheetWidth();
+        wheel(120);
+        sheetWidth();
+        QTest::keyClick(preview, Qt::Key_Minus);
+        sheetWidth();
+        QTest::mouseClick(preview->fitButton(), Qt::LeftButton);
+        sheetWidth();
+    });
+    app->mainFrame()->command(kCmdFilePrintPreview)->trigger();
+    QCOMPARE(widths.size(), 5);
+    QVERIFY(widths[0] > 0 && widths[1] > widths[0] && widths[2] > widths[1]);
+    QVERIFY(widths[3] < widths[2] && widths[3] > widths[0]);
+    QCOMPARE(widths[4], widths[0]);
 }
 
 void ReportTest::printDialogOffersPagesOneToSix() {
