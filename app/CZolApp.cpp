@@ -106,10 +106,10 @@ bool CZolApp::InitInstance(const QStringList& arguments) {
     // without showing its window.
     if (command.kind == ShellCommand::FilePrint || command.kind == ShellCommand::FilePrintTo) {
         const ShellPrintMessages messages;
-        exitCode_ =
-            OpenDocumentFile(command.fileName) && report_->OnFilePrintDirect(command.printerName)
-                ? 0
-                : 1;
+        exitCode_ = OpenDocumentFile(command.fileName) &&
+                            report_->OnFilePrintDirect(command.printerName, true)
+                        ? 0
+                        : 1;
         return false;
     }
     if (command.kind == ShellCommand::FileNew)

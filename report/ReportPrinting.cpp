@@ -12,12 +12,24 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QThread>
 
 #include <algorithm>
 
 namespace quorl {
 
 namespace {
+
+constexpr int kJobPollMilliseconds = 250;
+// How long the window follows a job.
+constexpr int kJobFollowMilliseconds = 10 * 60 * 1000;
+
+QString abortMessage(const QString& printer, int job) {
+    return QStringLiteral("The report could not be printed on \"%1\".\nThe printer system "
+                          "aborted the job (%1-%2).")
+        .arg(printer)
+        .arg(job);
+}
 
 // The pages of the printer's range, all six when it names none.
 bool printReport(QPrinter& printer, const ReportPainter& report) {
@@ -35,7 +47,24 @@ bool printReport(QPrinter& printer, const ReportPainter& report) {
 ReportPrinting::ReportPrinting(const RadioImage& image, std::function<void()> beforePage,
                                std::function<QString()> documentPath, QWidget* window)
     : report_(image, std::move(beforePage)), documentPath_(std::move(documentPath)),
-      window_(window) {}
+      window_(window) {
+    jobTimer_.setInterval(kJobPollMilliseconds);
+    QObject::connect(&jobTimer_, &QTimer::timeout, [this] { checkJobs(); });
+}
+
+void ReportPrinting::checkJobs() {
+    std::vector<WatchedJob> aborted;
+    std::erase_if(jobs_, [&aborted](const WatchedJob& job) {
+        const JobState state = jobState(job.printer, job.id);
+        if (state == JobState::Aborted)
+            aborted.push_back(job);
+        return state != JobState::Waiting || job.until.hasExpired();
+    });
+    if (jobs_.empty())
+        jobTimer_.stop();
+    for (const WatchedJob& job : aborted)
+        ui::messageBox(abortMessage(job.printer, job.id));
+}
 
 // The print dialog offers "<document>.pdf" beside the document when the user prints to a file;
 // the printer chosen stays chosen.
@@ -82,7 +111,7 @@ void ReportPrinting::OnFilePrintSetup() {
     dialog.exec();
 }
 
-bool ReportPrinting::OnFilePrintDirect(const QString& printerName) {
+bool ReportPrinting::OnFilePrintDirect(const QString& printerName, bool untilPrinted) {
     QString name = printerName;
     if (name.isEmpty())
         name =
@@ -100,12 +129,12 @@ bool ReportPrinting::OnFilePrintDirect(const QString& printerName) {
     QPrinter job(info, QPrinter::HighResolution);
     if (name == printer_.printerName())
         job.setPageLayout(printer_.pageLayout());
-    return print(job);
+    return print(job, untilPrinted);
 }
 
 // The platform says nothing when a job cannot start (a printer gone away, a PDF file that
 // cannot be written) or when the printer system refuses it, so that is said here.
-bool ReportPrinting::print(QPrinter& printer) {
+bool ReportPrinting::print(QPrinter& printer, bool untilPrinted) {
     const bool toPrinter = printer.outputFormat() == QPrinter::NativeFormat;
     const QString path = documentPath_();
     printer.setDocName(path.isEmpty() ? QStringLiteral("Untitled") : QFileInfo(path).fileName());
@@ -114,8 +143,25 @@ bool ReportPrinting::print(QPrinter& printer) {
         printer.setPageMargins(kReportPdfMargins, QPageLayout::Millimeter);
     const bool painted = printReport(printer, report_);
     const QString refusal = painted && toPrinter ? lastJobRefusal() : QString();
-    if (painted && refusal.isEmpty())
-        return true;
+    if (painted && refusal.isEmpty()) {
+        const int job = toPrinter ? newestJob(printer.printerName(), printer.docName()) : 0;
+        if (job == 0)
+            return true;
+        if (!untilPrinted) {
+            jobs_.push_back({printer.printerName(), job, QDeadlineTimer(kJobFollowMilliseconds)});
+            jobTimer_.start();
+            return true;
+        }
+        const QDeadlineTimer until(kJobWait);
+        JobState state = jobState(printer.printerName(), job);
+        for (; state == JobState::Waiting && !until.hasExpired();
+             state = jobState(printer.printerName(), job))
+            QThread::msleep(kJobPollMilliseconds);
+        if (state != JobState::Aborted)
+            return true;
+        ui::messageBox(abortMessage(printer.printerName(), job));
+        return false;
+    }
     const QString target = toPrinter ? printer.printerName() : printer.outputFileName();
     QString message = QStringLiteral("The report could not be printed on \"%1\".").arg(target);
     if (!refusal.isEmpty())

@@ -33,14 +33,26 @@ PrivateCups::PrivateCups() {
         return;
     }
     const QString root = dir_.path();
-    for (const char* folder : {"conf", "spool", "cache", "state", "out"})
+    for (const char* folder : {"conf", "spool", "cache", "state", "out", "bin/backend"})
         QDir(root).mkpath(QLatin1String(folder));
+    // The system's filters, and a printer connection that always fails.
+    for (const char* folder : {"filter", "daemon", "cgi-bin", "notifier", "monitor"})
+        QFile::link(QStringLiteral("/usr/lib/cups/") + QLatin1String(folder),
+                    root + QStringLiteral("/bin/") + QLatin1String(folder));
+    const QString failing = root + QStringLiteral("/bin/backend/failing");
+    writeText(failing, QStringLiteral("#!/bin/sh\n[ $# -eq 0 ] && exit 0\n"
+                                      "echo 'ERROR: the printer failed' >&2\nexit 1\n"));
+    QFile::setPermissions(failing, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     QFile::setPermissions(root + QStringLiteral("/out"), QFile::Permissions(0x7777));
     const QString logs = QStringLiteral("ErrorLog %1/error_log\nAccessLog %1/access_log\n"
                                         "PageLog %1/page_log\n")
                              .arg(root);
     const QString queue = QStringLiteral("<Printer %1>\nState Idle\nAccepting %2\n"
-                                         "DeviceURI file://%3/out/%1.prn\nType 4\n</Printer>\n");
+                                         "ErrorPolicy abort-job\nDeviceURI %3\nType 4\n"
+                                         "</Printer>\n");
+    const auto fileUri = [&root](const char* name) {
+        return QStringLiteral("file://%1/out/%2.prn").arg(root, QLatin1String(name));
+    };
     const bool written =
         writeText(root + QStringLiteral("/conf/cupsd.conf"),
                   QStringLiteral("Listen %1\nLogLevel warn\nWebInterface No\nBrowsing No\n"
@@ -49,13 +61,17 @@ PrivateCups::PrivateCups() {
                       logs) &&
         writeText(root + QStringLiteral("/conf/cups-files.conf"),
                   QStringLiteral("ServerRoot %1/conf\nRequestRoot %1/spool\nCacheDir %1/cache\n"
-                                 "StateDir %1/state\nTempDir %1/spool\nFileDevice Yes\n")
+                                 "StateDir %1/state\nTempDir %1/spool\nServerBin %1/bin\n"
+                                 "FileDevice Yes\n")
                           .arg(root) +
                       logs) &&
-        writeText(root + QStringLiteral("/conf/printers.conf"),
-                  queue.arg(QStringLiteral("Office"), QStringLiteral("Yes"), root) +
-                      queue.arg(QStringLiteral("Spare"), QStringLiteral("Yes"), root) +
-                      queue.arg(QStringLiteral("Refusing"), QStringLiteral("No"), root));
+        writeText(
+            root + QStringLiteral("/conf/printers.conf"),
+            queue.arg(QStringLiteral("Office"), QStringLiteral("Yes"), fileUri("Office")) +
+                queue.arg(QStringLiteral("Spare"), QStringLiteral("Yes"), fileUri("Spare")) +
+                queue.arg(QStringLiteral("Refusing"), QStringLiteral("No"), fileUri("Refusing")) +
+                queue.arg(QStringLiteral("Aborting"), QStringLiteral("Yes"),
+                          QStringLiteral("failing:/")));
     if (!written) {
         failure_ = QStringLiteral("cannot write the scheduler's configuration in ") + root;
         return;

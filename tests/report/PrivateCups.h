@@ -5,6 +5,7 @@
 //   Office      takes jobs and writes them to a file
 //   Spare       the same, on another file
 //   Refusing    refuses every job, as after `cupsreject`
+//   Aborting    takes jobs, and aborts each when its printer fails
 
 #include <QProcess>
 #include <QString>

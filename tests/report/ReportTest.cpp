@@ -43,6 +43,7 @@ private slots:
     void shellPrintSaysWhetherTheQueueTookTheJob();
     void everyPrintStartsAtAllPages();
     void printSetupChoosesThePrinter();
+    void windowReportsAJobAbortedLater();
     void windowPdfIsTheToolsPdf();
     void shellPrintAnswersOnStandardErrorWithoutDisplay_data();
     void shellPrintAnswersOnStandardErrorWithoutDisplay();
@@ -242,6 +243,8 @@ void ReportTest::shellPrintSaysWhetherTheQueueTookTheJob_data() {
     QTest::newRow("taken") << "Office" << 0 << "";
     QTest::newRow("refused") << "Refusing" << 1
                              << "The report could not be printed on \"Refusing\".";
+    QTest::newRow("aborted") << "Aborting" << 1
+                             << "The report could not be printed on \"Aborting\".";
 }
 
 void ReportTest::shellPrintSaysWhetherTheQueueTookTheJob() {
@@ -284,19 +287,27 @@ void ReportTest::everyPrintStartsAtAllPages() {
     QCOMPARE(ranges, QList({QAbstractPrintDialog::AllPages, QAbstractPrintDialog::AllPages}));
 }
 
+namespace {
+
+void chooseInPrintSetup(CZolApp& app, const QString& printer) {
+    apptest::inspectNextModal([printer](QWidget* modal) {
+        auto* setup = qobject_cast<PrintSetupDialog*>(modal);
+        QVERIFY(setup);
+        setup->printerList()->setCurrentText(printer);
+        setup->accept();
+    });
+    app.mainFrame()->command(kCmdFilePrintSetup)->trigger();
+}
+
+} // namespace
+
 void ReportTest::printSetupChoosesThePrinter() {
     const PrivateCups cups;
     if (!cups.failure().isEmpty())
         QSKIP(qPrintable(cups.failure()));
     auto app = apptest::startApp();
     QVERIFY(app);
-    apptest::inspectNextModal([](QWidget* modal) {
-        auto* setup = qobject_cast<PrintSetupDialog*>(modal);
-        QVERIFY(setup);
-        setup->printerList()->setCurrentText(QStringLiteral("Spare"));
-        setup->accept();
-    });
-    app->mainFrame()->command(kCmdFilePrintSetup)->trigger();
+    chooseInPrintSetup(*app, QStringLiteral("Spare"));
     QString printer;
     apptest::inspectNextModal([&printer](QWidget* modal) {
         auto* dialog = qobject_cast<QPrintDialog*>(modal);
@@ -343,6 +354,21 @@ void ReportTest::windowPdfIsTheToolsPdf() {
     const QString words = pdfWordsAndTitle(windowPdf);
     QVERIFY(words.contains(QStringLiteral("<title>beside.sin</title>")));
     QCOMPARE(words, pdfWordsAndTitle(toolPdf));
+}
+
+// The printer system takes the job, the window goes on, and the failure comes later.
+void ReportTest::windowReportsAJobAbortedLater() {
+    const PrivateCups cups;
+    if (!cups.failure().isEmpty())
+        QSKIP(qPrintable(cups.failure()));
+    auto app = apptest::startApp();
+    QVERIFY(app);
+    chooseInPrintSetup(*app, QStringLiteral("Aborting"));
+    ui::MessageRecorder messages;
+    app->mainFrame()->command(kCmdFilePrintDirect)->trigger();
+    QTRY_COMPARE(messages.texts().size(), 1);
+    QCOMPARE(messages.texts().first().section(u'\n', 0, 0),
+             "The report could not be printed on \"Aborting\".");
 }
 
 void ReportTest::shellPrintAnswersOnStandardErrorWithoutDisplay_data() {
