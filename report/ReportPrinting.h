@@ -1,8 +1,10 @@
 #pragma once
 
 // The File menu's printing over the program's printer: Print with the print dialog (pages 1 to
-// 6), Print Preview, Print Setup, and printing without the dialog (command 57608 and the
-// shell's /p and /pt). The printer keeps what the dialogs chose for the next job.
+// 6, all of them each time), Print Preview, Print Setup (the printer, its paper, orientation
+// and margins), and printing without the dialog (command 57608 and the shell's /p and /pt).
+// The printer keeps what the dialogs chose for the next job. Jobs are named after the
+// document; one the printer system refuses or aborts is reported.
 
 #include "ReportPainter.h"
 
