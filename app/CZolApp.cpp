@@ -24,6 +24,9 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
+
+#include <cstdio>
 
 namespace quorl {
 
@@ -44,6 +47,34 @@ QString fileFailure(const char* what, const FileResult& result) {
         .arg(QLatin1String(what), QDir::toNativeSeparators(path), why);
 }
 
+// A print started from the shell has no window to speak in: while it lasts, every message goes
+// to standard error as well, and a box is shown only where a display lets someone close it.
+class ShellPrintMessages {
+public:
+    ShellPrintMessages() {
+        previous_ = ui::setMessageHook([this](const QString& text, MessageButtons buttons) {
+            std::fprintf(stderr, "quorl: %s\n",
+                         QString(text).replace(u'\n', u' ').toLocal8Bit().constData());
+            if (previous_)
+                return previous_(text, buttons);
+            const QString platform = QGuiApplication::platformName();
+            if (platform == QLatin1String("offscreen") || platform == QLatin1String("minimal"))
+                return buttons == MessageButtons::RetryCancel ? MessageAnswer::Cancel
+                                                              : MessageAnswer::Ok;
+            ui::MessageHook self = ui::setMessageHook({});
+            const MessageAnswer answer = ui::messageBox(text, buttons);
+            ui::setMessageHook(std::move(self));
+            return answer;
+        });
+    }
+    ~ShellPrintMessages() { ui::setMessageHook(std::move(previous_)); }
+    ShellPrintMessages(const ShellPrintMessages&) = delete;
+    ShellPrintMessages& operator=(const ShellPrintMessages&) = delete;
+
+private:
+    ui::MessageHook previous_;
+};
+
 } // namespace
 
 CZolApp::CZolApp() = default;
@@ -61,21 +92,31 @@ bool CZolApp::InitInstance(const QStringList& arguments) {
     frame_->setView(view_);
     document_.setView(view_);
     report_ = std::make_unique<ReportPrinting>(
-        document_.image(), [this] { view_->EncodeImage(); }, frame_.get());
+        document_.image(), [this] { view_->EncodeImage(); },
+        [this] { return document_.pathName(); }, frame_.get());
     routeCommands();
     frame_->setRecentFiles(recentFiles_.paths());
 
     const ShellCommand command = parseCommandLine(arguments);
+    if (command.kind == ShellCommand::Usage) {
+        std::fprintf(stderr, "%s\n", kShellUsage.toLocal8Bit().constData());
+        exitCode_ = 2;
+        return false;
+    }
+    // A file named with /p or /pt is printed without the dialog, and the program ends
+    // without showing its window.
+    if (command.kind == ShellCommand::FilePrint || command.kind == ShellCommand::FilePrintTo) {
+        const ShellPrintMessages messages;
+        exitCode_ = OpenDocumentFile(command.fileName) &&
+                            report_->OnFilePrintDirect(command.printerName, true)
+                        ? 0
+                        : 1;
+        return false;
+    }
     if (command.kind == ShellCommand::FileNew)
         OnFileNew();
     else if (!OpenDocumentFile(command.fileName))
         return false;
-    // A file named with /p or /pt is printed without the dialog, and the program ends
-    // without showing its window.
-    if (command.kind == ShellCommand::FilePrint || command.kind == ShellCommand::FilePrintTo) {
-        exitCode_ = report_->OnFilePrintDirect(command.printerName) ? 0 : 1;
-        return false;
-    }
 
     frame_->setWindowIcon(applicationIcon());
     frame_->show();

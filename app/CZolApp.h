@@ -33,7 +33,7 @@ public:
     // named there cannot be opened: the program then ends.
     bool InitInstance(const QStringList& arguments);
     // What the program ends with when InitInstance says to end: 0 after printing a file
-    // named with /p or /pt, otherwise 1.
+    // named with /p or /pt, 2 for a print switch without a file, otherwise 1.
     int exitCode() const { return exitCode_; }
 
     CMainFrame* mainFrame() const { return frame_.get(); }

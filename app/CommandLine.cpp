@@ -29,6 +29,11 @@ QString switchName(const QString& argument) {
 
 } // namespace
 
+const QString kShellUsage =
+    QStringLiteral("Usage: quorl [FILE.sin]\n"
+                   "       quorl /p FILE.sin                         print on the default printer\n"
+                   "       quorl /pt FILE.sin PRINTER [DRIVER PORT]  print on PRINTER");
+
 ShellCommand parseCommandLine(const QStringList& arguments) {
     ShellCommand command;
     QStringList parameters;
@@ -52,8 +57,10 @@ ShellCommand parseCommandLine(const QStringList& arguments) {
         command.driverName = parameters.value(2);
         command.portName = parameters.value(3);
     }
+    const bool print =
+        command.kind == ShellCommand::FilePrint || command.kind == ShellCommand::FilePrintTo;
     if (command.fileName.isEmpty())
-        command.kind = ShellCommand::FileNew;
+        command.kind = print ? ShellCommand::Usage : ShellCommand::FileNew;
     else if (command.kind == ShellCommand::FileNew)
         command.kind = ShellCommand::FileOpen;
     return command;

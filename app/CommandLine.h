@@ -1,7 +1,8 @@
 #pragma once
 
-// What the program was started to do: make a new document, open a file, or open a file to
-// print it ("/p file", or "/pt file printer driver port").
+// What the program was started to do: make a new document, open a file, open a file to print
+// it ("/p file", or "/pt file printer driver port"), or say how to start it (a print switch
+// without a file).
 
 #include <QString>
 #include <QStringList>
@@ -9,7 +10,7 @@
 namespace quorl {
 
 struct ShellCommand {
-    enum Kind { FileNew, FileOpen, FilePrint, FilePrintTo };
+    enum Kind { FileNew, FileOpen, FilePrint, FilePrintTo, Usage };
     Kind kind = FileNew;
     QString fileName;
     QString printerName;
@@ -19,9 +20,12 @@ struct ShellCommand {
 
 // The arguments after the program name. The shell's switches are "-" or "/" with "p" or "pt"
 // (printing) and "-" with "dde", "automation", "embedding", "register", "regserver",
-// "unregister" or "unregserver" (ignored), in any case; so is a print switch without a file.
+// "unregister" or "unregserver" (ignored), in any case.
 // Every other argument is a parameter, a name beginning with "-" included, and so is every
 // argument after "--". The first parameter is the file, "/pt" takes three more.
 ShellCommand parseCommandLine(const QStringList& arguments);
+
+// How to start the program, for a command line it cannot follow.
+extern const QString kShellUsage;
 
 } // namespace quorl

@@ -1,9 +1,25 @@
 #include "CZolApp.h"
+#include "CommandLine.h"
 #include "FileNames.h"
 
 #include <QApplication>
 
+namespace {
+
+// Printing from a terminal needs no display, since the window is never shown.
+void printWithoutDisplay(int argc, const char* const* argv) {
+    if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") ||
+        !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        return;
+    const auto kind = quorl::parseCommandLine(quorl::commandLineArguments(argc, argv)).kind;
+    if (kind != quorl::ShellCommand::FileNew && kind != quorl::ShellCommand::FileOpen)
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+}
+
+} // namespace
+
 int main(int argc, char* argv[]) {
+    printWithoutDisplay(argc, argv);
     // Takes the options of its own (-platform, -style, ...) out of argv.
     QApplication application(argc, argv);
     quorl::CZolApp theApp;

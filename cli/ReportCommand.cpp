@@ -40,7 +40,7 @@ int runReport(const QString& usage, const QStringList& arguments) {
     // squelch byte of 12, which the panel shows as 0, prints as 0; so does the report here.
     encodeChannels(decodeChannels(image), image);
     encodeSettings(decodeSettings(image), image);
-    const FileResult written = writeReportPdf(image, out);
+    const FileResult written = writeReportPdf(image, out, {}, QFileInfo(in).fileName());
     if (!written.ok)
         return fail(
             QStringLiteral("report: %1: %2").arg(out, QString::fromStdString(written.reason)));

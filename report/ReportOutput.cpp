@@ -17,8 +17,6 @@ namespace quorl {
 
 namespace {
 
-// A PDF page has no edge a printer cannot reach; this margin stands in for one.
-constexpr qreal kPdfMarginMillimetres = 10;
 constexpr int kPdfResolution = 1200;
 
 QPageSize localPaper() {
@@ -42,7 +40,7 @@ bool paintReport(QPagedPaintDevice& device, const ReportPainter& report, int fir
 }
 
 FileResult writeReportPdf(const RadioImage& image, const QString& path,
-                          std::function<void()> beforePage) {
+                          std::function<void()> beforePage, const QString& title) {
     const std::filesystem::path target = QFile::encodeName(path).toStdString();
     // Drawn in memory, so that the file is written whole, by the one writer, or not at all.
     QBuffer buffer;
@@ -50,9 +48,8 @@ FileResult writeReportPdf(const RadioImage& image, const QString& path,
     {
         QPdfWriter pdf(&buffer);
         pdf.setResolution(kPdfResolution);
-        pdf.setPageLayout(QPageLayout(localPaper(), QPageLayout::Portrait,
-                                      QMarginsF(kPdfMarginMillimetres, kPdfMarginMillimetres,
-                                                kPdfMarginMillimetres, kPdfMarginMillimetres),
+        pdf.setTitle(title);
+        pdf.setPageLayout(QPageLayout(localPaper(), QPageLayout::Portrait, kReportPdfMargins,
                                       QPageLayout::Millimeter));
         const ReportPainter report(image, std::move(beforePage));
         if (!paintReport(pdf, report, 1, kReportPageCount))

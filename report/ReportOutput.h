@@ -6,6 +6,7 @@
 #include "ChannelFile.h"
 #include "RadioImage.h"
 
+#include <QMarginsF>
 #include <QString>
 
 #include <functional>
@@ -19,9 +20,13 @@ class ReportPainter;
 // Paints pages first..last, each on a sheet of its own. False when the device cannot start.
 bool paintReport(QPagedPaintDevice& device, const ReportPainter& report, int first, int last);
 
-// All six pages into a PDF file, written whole or not at all. beforePage runs before each
-// page is drawn.
+// The margins of a PDF page, in millimetres: a PDF has no edge a printer cannot reach, and
+// these stand in for one, in the window's PDF as in the command-line tool's.
+inline const QMarginsF kReportPdfMargins{10, 10, 10, 10};
+
+// All six pages into a PDF file, written whole or not at all, with the title given (the
+// document's name). beforePage runs before each page is drawn.
 FileResult writeReportPdf(const RadioImage& image, const QString& path,
-                          std::function<void()> beforePage = {});
+                          std::function<void()> beforePage = {}, const QString& title = {});
 
 } // namespace quorl

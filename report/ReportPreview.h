@@ -1,12 +1,14 @@
 #pragma once
 
 // Print Preview: two pages of the report side by side, as the printer would print them,
-// with Print..., Next Page, Prev Page and Close.
+// with Print..., Next Page, Prev Page, Close, and zoom: Zoom In and Zoom Out (also the + and -
+// keys and Ctrl with the mouse wheel) and Fit Page, which shows the whole pages again.
 
 #include <QDialog>
 
 class QPrinter;
 class QPushButton;
+class QScrollArea;
 
 namespace quorl {
 
@@ -26,14 +28,23 @@ public:
 
     QPushButton* nextButton() const { return next_; }
     QPushButton* prevButton() const { return prev_; }
+    QPushButton* fitButton() const { return fit_; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void turn(int pages);
+    // Times the size at which the pages fit the window: 1 is Fit Page.
+    void setZoom(qreal zoom);
 
+    QScrollArea* area_;
     PreviewPages* pages_;
+    qreal zoom_ = 1;
     QPushButton* print_;
     QPushButton* next_;
     QPushButton* prev_;
+    QPushButton* fit_;
     bool printChosen_ = false;
 };
 

@@ -34,7 +34,7 @@ void ShellTest::commandLineNamesTheWork_data() {
     QTest::newRow("print to") << QStringList{"/pt", "a.sin", "Laser", "drv", "lpt1"}
                               << ShellCommand::FilePrintTo << "a.sin"
                               << "Laser";
-    QTest::newRow("print without a file") << QStringList{"/p"} << ShellCommand::FileNew << ""
+    QTest::newRow("print without a file") << QStringList{"/p"} << ShellCommand::Usage << ""
                                           << "";
     QTest::newRow("shell switch ignored")
         << QStringList{"-DDE", "b.sin"} << ShellCommand::FileOpen << "b.sin"

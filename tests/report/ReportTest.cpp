@@ -8,6 +8,8 @@
 #include "IsolatedSettings.h"
 #include "MessageRecorder.h"
 #include "PreviewPages.h"
+#include "PrintSetupDialog.h"
+#include "PrivateCups.h"
 #include "ReportOutput.h"
 #include "ReportPreview.h"
 #include "SmallDisk.h"
@@ -26,6 +28,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWheelEvent>
 
 using namespace quorl;
 
@@ -37,9 +40,18 @@ private slots:
     void unsavedTableEditsArePrinted();
     void printToFileOnAFullDiskKeepsTheOldFile();
     void previewShowsTwoPagesSideBySide();
+    void previewZooms();
     void printDialogOffersPagesOneToSix();
     void shellPrintWithoutItsPrinterSaysSo_data();
     void shellPrintWithoutItsPrinterSaysSo();
+    void shellPrintSaysWhetherTheQueueTookTheJob_data();
+    void shellPrintSaysWhetherTheQueueTookTheJob();
+    void everyPrintStartsAtAllPages();
+    void printSetupChoosesThePrinter();
+    void windowReportsAJobAbortedLater();
+    void windowPdfIsTheToolsPdf();
+    void shellPrintAnswersOnStandardErrorWithoutDisplay_data();
+    void shellPrintAnswersOnStandardErrorWithoutDisplay();
 
 private:
     QTemporaryDir dir;
@@ -192,6 +204,39 @@ void ReportTest::previewShowsTwoPagesSideBySide() {
     QCOMPARE(shown, QList<int>({1, 3, 5, 3}));
 }
 
+void ReportTest::previewZooms() {
+    auto app = apptest::startApp();
+    QVERIFY(app);
+    QList<qreal> widths;
+    apptest::inspectNextModal([&widths](QWidget* modal) {
+        auto* preview = qobject_cast<ReportPreview*>(modal);
+        QVERIFY(preview);
+        QVERIFY(QTest::qWaitForWindowExposed(preview));
+        auto* pages = preview->findChild<PreviewPages*>();
+        const auto sheetWidth = [&widths, pages] { widths.append(pages->sheetRect(0).width()); };
+        const auto wheel = [pages](int delta) {
+            const QPointF at = pages->parentWidget()->rect().center();
+            QWheelEvent event(at, pages->parentWidget()->mapToGlobal(at), {}, {0, delta},
+                              Qt::NoButton, Qt::ControlModifier, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(pages->parentWidget(), &event);
+        };
+        sheetWidth();
+        QTest::keyClick(preview, Qt::Key_Plus);
+        sheetWidth();
+        wheel(120);
+        sheetWidth();
+        QTest::keyClick(preview, Qt::Key_Minus);
+        sheetWidth();
+        QTest::mouseClick(preview->fitButton(), Qt::LeftButton);
+        sheetWidth();
+    });
+    app->mainFrame()->command(kCmdFilePrintPreview)->trigger();
+    QCOMPARE(widths.size(), 5);
+    QVERIFY(widths[0] > 0 && widths[1] > widths[0] && widths[2] > widths[1]);
+    QVERIFY(widths[3] < widths[2] && widths[3] > widths[0]);
+    QCOMPARE(widths[4], widths[0]);
+}
+
 void ReportTest::printDialogOffersPagesOneToSix() {
     auto app = apptest::startApp();
     QVERIFY(app);
@@ -239,8 +284,182 @@ void ReportTest::shellPrintWithoutItsPrinterSaysSo() {
     QVERIFY(!app.mainFrame()->isVisible());
 }
 
+void ReportTest::shellPrintSaysWhetherTheQueueTookTheJob_data() {
+    QTest::addColumn<QString>("queue");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("taken") << "Office" << 0 << "";
+    QTest::newRow("refused") << "Refusing" << 1
+                             << "The report could not be printed on \"Refusing\".";
+    QTest::newRow("aborted") << "Aborting" << 1
+                             << "The report could not be printed on \"Aborting\".";
+}
+
+void ReportTest::shellPrintSaysWhetherTheQueueTookTheJob() {
+    QFETCH(QString, queue);
+    QFETCH(int, exitCode);
+    QFETCH(QString, message);
+    const PrivateCups cups;
+    if (!cups.failure().isEmpty())
+        QSKIP(qPrintable(cups.failure()));
+    RadioImage image;
+    resetImage(image);
+    const QString file = dir.filePath(QStringLiteral("queue.sin"));
+    QVERIFY(saveChannelFile(file.toStdString(), image).ok);
+
+    ui::MessageRecorder messages;
+    CZolApp app;
+    QVERIFY(!app.InitInstance({"/pt", file, queue, "driver", "port"}));
+    QCOMPARE(app.exitCode(), exitCode);
+    // The first line names the queue, the second gives the printer system's reason.
+    QCOMPARE(messages.texts().join(u'\n').section(u'\n', 0, 0), message);
+    QCOMPARE(messages.texts().join(u'\n').count(u'\n'), exitCode);
+}
+
+void ReportTest::everyPrintStartsAtAllPages() {
+    auto app = apptest::startApp();
+    QVERIFY(app);
+    QList<QAbstractPrintDialog::PrintRange> ranges;
+    const auto look = [&ranges](QWidget* modal) {
+        auto* dialog = qobject_cast<QPrintDialog*>(modal);
+        QVERIFY(dialog);
+        ranges.append(dialog->printRange());
+        // What a job of pages 2 to 3 leaves in the printer.
+        dialog->printer()->setPrintRange(QPrinter::PageRange);
+        dialog->printer()->setFromTo(2, 3);
+    };
+    for (int job = 0; job < 2; ++job) {
+        apptest::inspectNextModal(look);
+        app->mainFrame()->command(kCmdFilePrint)->trigger();
+    }
+    QCOMPARE(ranges, QList({QAbstractPrintDialog::AllPages, QAbstractPrintDialog::AllPages}));
+}
+
+namespace {
+
+void chooseInPrintSetup(CZolApp& app, const QString& printer) {
+    apptest::inspectNextModal([printer](QWidget* modal) {
+        auto* setup = qobject_cast<PrintSetupDialog*>(modal);
+        QVERIFY(setup);
+        setup->printerList()->setCurrentText(printer);
+        setup->accept();
+    });
+    app.mainFrame()->command(kCmdFilePrintSetup)->trigger();
+}
+
+} // namespace
+
+void ReportTest::printSetupChoosesThePrinter() {
+    const PrivateCups cups;
+    if (!cups.failure().isEmpty())
+        QSKIP(qPrintable(cups.failure()));
+    auto app = apptest::startApp();
+    QVERIFY(app);
+    chooseInPrintSetup(*app, QStringLiteral("Spare"));
+    QString printer;
+    apptest::inspectNextModal([&printer](QWidget* modal) {
+        auto* dialog = qobject_cast<QPrintDialog*>(modal);
+        QVERIFY(dialog);
+        printer = dialog->printer()->printerName();
+    });
+    app->mainFrame()->command(kCmdFilePrint)->trigger();
+    QCOMPARE(printer, QStringLiteral("Spare"));
+}
+
+// The PDF's title and words with their boxes, without the time it was made.
+QStringList pdfWordsAndTitle(const QString& path) {
+    QProcess process;
+    process.start(QStringLiteral("pdftotext"),
+                  {QStringLiteral("-bbox"), path, QStringLiteral("-")});
+    if (!process.waitForFinished(30000))
+        return {};
+    return QString::fromUtf8(process.readAllStandardOutput())
+        .split(u'\n')
+        .filter(QRegularExpression(QStringLiteral("<title>|<word ")));
+}
+
+void ReportTest::windowPdfIsTheToolsPdf() {
+    RadioImage image;
+    resetImage(image);
+    apptest::putChannel(image, 1, 44600625, 44600625, "ONE");
+    const QString document = dir.filePath(QStringLiteral("beside.sin"));
+    QVERIFY(saveChannelFile(document.toStdString(), image).ok);
+    auto app = apptest::startApp();
+    QVERIFY(app);
+    QVERIFY(app->OpenDocumentFile(document));
+
+    // No printer is installed: the dialog prints to a file, the one it proposes.
+    const QString windowPdf = dir.filePath(QStringLiteral("beside.pdf"));
+    apptest::inspectNextModal([&windowPdf](QWidget* modal) {
+        auto* dialog = qobject_cast<QPrintDialog*>(modal);
+        QVERIFY(dialog);
+        QCOMPARE(dialog->printer()->outputFileName(), windowPdf);
+        dialog->accept();
+    });
+    app->mainFrame()->command(kCmdFilePrint)->trigger();
+    QVERIFY(QFile::exists(windowPdf));
+    const QString toolPdf = dir.filePath(QStringLiteral("tool.pdf"));
+    QVERIFY(writeReportPdf(image, toolPdf, {}, QStringLiteral("beside.sin")).ok);
+
+    const QStringList words = pdfWordsAndTitle(windowPdf);
+    QVERIFY(words.contains(QStringLiteral("<title>beside.sin</title>")));
+    QVERIFY(words.size() > 100);
+    QCOMPARE(words, pdfWordsAndTitle(toolPdf));
+}
+
+// The printer system takes the job, the window goes on, and the failure comes later.
+void ReportTest::windowReportsAJobAbortedLater() {
+    const PrivateCups cups;
+    if (!cups.failure().isEmpty())
+        QSKIP(qPrintable(cups.failure()));
+    auto app = apptest::startApp();
+    QVERIFY(app);
+    chooseInPrintSetup(*app, QStringLiteral("Aborting"));
+    ui::MessageRecorder messages;
+    app->mainFrame()->command(kCmdFilePrintDirect)->trigger();
+    QTRY_COMPARE(messages.texts().size(), 1);
+    QCOMPARE(messages.texts().first().section(u'\n', 0, 0),
+             "The report could not be printed on \"Aborting\".");
+}
+
+void ReportTest::shellPrintAnswersOnStandardErrorWithoutDisplay_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("firstLine");
+    QTest::newRow("no file") << QStringList{"/p"} << 2 << "Usage: quorl [FILE.sin]";
+    QTest::newRow("a file that is not there")
+        << QStringList{"/p", dir.filePath("missing.sin")} << 1
+        << "quorl: Cannot open the file \"" + dir.filePath("missing.sin") +
+               "\". No such file or directory";
+}
+
+// The program itself, started from a terminal that has no display.
+void ReportTest::shellPrintAnswersOnStandardErrorWithoutDisplay() {
+    QFETCH(QStringList, arguments);
+    QFETCH(int, status);
+    QFETCH(QString, firstLine);
+    QProcess quorl;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        environment.remove(QLatin1String(name));
+    quorl.setProcessEnvironment(environment);
+    quorl.start(QStringLiteral(QUORL_PROGRAM), arguments);
+    const bool ended = quorl.waitForFinished(30000);
+    if (!ended)
+        quorl.kill();
+    QVERIFY2(ended, "waits for a click");
+    QCOMPARE(quorl.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(quorl.exitCode(), status);
+    const QStringList lines = QString::fromLocal8Bit(quorl.readAllStandardError())
+                                  .split(u'\n')
+                                  .filter(QRegularExpression(QStringLiteral("^(quorl|Usage)")));
+    QVERIFY(!lines.isEmpty());
+    QCOMPARE(lines.first(), firstLine);
+}
+
 int main(int argc, char* argv[]) {
     const IsolatedSettings settings;
+    PrivateCups::isolateProcess();
     QApplication app(argc, argv);
     ReportTest test;
     return QTest::qExec(&test, argc, argv);
