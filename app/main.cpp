@@ -1,9 +1,16 @@
 #include "CZolApp.h"
 #include "FileNames.h"
+#include "ProgramInfo.h"
 
 #include <QApplication>
 
+#include <cstdio>
+
 int main(int argc, char* argv[]) {
+    if (const auto info = quorl::programInfoAsked(quorl::commandLineArguments(argc, argv))) {
+        std::fputs(info->toLocal8Bit().constData(), stdout);
+        return 0;
+    }
     // Takes the options of its own (-platform, -style, ...) out of argv.
     QApplication application(argc, argv);
     quorl::CZolApp theApp;
