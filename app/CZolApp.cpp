@@ -91,9 +91,6 @@ bool CZolApp::InitInstance(const QStringList& arguments) {
     view_ = new CZolView(document_.image(), tones_);
     frame_->setView(view_);
     document_.setView(view_);
-    report_ = std::make_unique<ReportPrinting>(
-        document_.image(), [this] { view_->EncodeImage(); },
-        [this] { return document_.pathName(); }, frame_.get());
     routeCommands();
     frame_->setRecentFiles(recentFiles_.paths());
 
@@ -108,7 +105,7 @@ bool CZolApp::InitInstance(const QStringList& arguments) {
     if (command.kind == ShellCommand::FilePrint || command.kind == ShellCommand::FilePrintTo) {
         const ShellPrintMessages messages;
         exitCode_ = OpenDocumentFile(command.fileName) &&
-                            report_->OnFilePrintDirect(command.printerName, true)
+                            report().OnFilePrintDirect(command.printerName, true)
                         ? 0
                         : 1;
         return false;
@@ -136,10 +133,10 @@ void CZolApp::routeCommands() {
     frame.setHandler(kCmdFileSaveAs, [this] { OnFileSaveAs(); });
     for (int i = 0; i < kRecentFileCount; ++i)
         frame.setHandler(kCmdFileRecent1 + i, [this, i] { OnOpenRecentFile(i); });
-    frame.setHandler(kCmdFilePrint, [this] { report_->OnFilePrint(); });
-    frame.setHandler(kCmdFilePrintDirect, [this] { report_->OnFilePrintDirect(); });
-    frame.setHandler(kCmdFilePrintPreview, [this] { report_->OnFilePrintPreview(); });
-    frame.setHandler(kCmdFilePrintSetup, [this] { report_->OnFilePrintSetup(); });
+    frame.setHandler(kCmdFilePrint, [this] { report().OnFilePrint(); });
+    frame.setHandler(kCmdFilePrintDirect, [this] { report().OnFilePrintDirect(); });
+    frame.setHandler(kCmdFilePrintPreview, [this] { report().OnFilePrintPreview(); });
+    frame.setHandler(kCmdFilePrintSetup, [this] { report().OnFilePrintSetup(); });
     frame.setHandler(kCmdAppExit, [this] { frame_->close(); });
     frame.setHandler(kCmdReadFromRadio, [this] { view_->transfer().OnReadFromRadio(); });
     frame.setHandler(kCmdWriteToRadio, [this] { view_->transfer().OnWriteToRadio(); });
@@ -176,6 +173,16 @@ void CZolApp::routeCommands() {
         frame.setHandler(port.commandId, [this, name] { view_->setPortName(name); });
     }
     frame.setHandler(kCmdAppAbout, [this] { OnAppAbout(); });
+}
+
+// The printer is made when printing is first asked for: making it loads the print system,
+// which the first window does not need.
+ReportPrinting& CZolApp::report() {
+    if (!report_)
+        report_ = std::make_unique<ReportPrinting>(
+            document_.image(), [this] { view_->EncodeImage(); },
+            [this] { return document_.pathName(); }, frame_.get());
+    return *report_;
 }
 
 void CZolApp::OnFileNew() {

@@ -54,6 +54,7 @@ public:
 
 private:
     void routeCommands();
+    ReportPrinting& report();
     void DoSave(const QString& path);
     void addToRecentFiles(const QString& path);
 

@@ -1,8 +1,11 @@
 #include "CZolApp.h"
 #include "CommandLine.h"
 #include "FileNames.h"
+#include "ProgramInfo.h"
 
 #include <QApplication>
+
+#include <cstdio>
 
 namespace {
 
@@ -19,6 +22,10 @@ void printWithoutDisplay(int argc, const char* const* argv) {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    if (const auto info = quorl::programInfoAsked(quorl::commandLineArguments(argc, argv))) {
+        std::fputs(info->toLocal8Bit().constData(), stdout);
+        return 0;
+    }
     printWithoutDisplay(argc, argv);
     // Takes the options of its own (-platform, -style, ...) out of argv.
     QApplication application(argc, argv);

@@ -99,6 +99,28 @@ public:
             emit dataChanged(index(row - 1, col - 1), index(row - 1, col - 1), {Qt::DisplayRole});
     }
 
+    // Cells of the scrolling part from (top, left) on, one list per row; what falls outside
+    // is left alone. One change covers every cell that changed.
+    void setTexts(int top, int left, const QList<QStringList>& rows) {
+        QRect changed; // x is the column, y the row
+        for (int i = 0; i < rows.size(); ++i) {
+            for (int j = 0; j < rows[i].size(); ++j) {
+                const int row = top + i;
+                const int col = left + j;
+                if (row < 1 || row >= rows_ || col < 1 || col >= cols_)
+                    continue;
+                QString& stored = texts_[at(row, col)];
+                if (stored == rows[i][j])
+                    continue;
+                stored = rows[i][j];
+                changed |= QRect(col, row, 1, 1);
+            }
+        }
+        if (!changed.isNull())
+            emit dataChanged(index(changed.top() - 1, changed.left() - 1),
+                             index(changed.bottom() - 1, changed.right() - 1), {Qt::DisplayRole});
+    }
+
     Qt::Alignment alignment(int col) const { return alignments_[static_cast<std::size_t>(col)]; }
 
     void setAlignment(int col, Qt::Alignment alignment) {
@@ -446,6 +468,10 @@ void CMSFlexGrid::SetTextMatrix(int row, int col, const QString& text) {
     cells_->setText(row, col, text);
     if (row == 0 && col == 0)
         corner_->update();
+}
+
+void CMSFlexGrid::SetTextBlock(int top, int left, const QList<QStringList>& rows) {
+    cells_->setTexts(top, left, rows);
 }
 
 void CMSFlexGrid::Refresh() {

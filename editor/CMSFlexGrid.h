@@ -15,7 +15,9 @@
 // Row and Col still name the old cell, then EnterCell with the new one, from inside the call
 // that moved it, and only then scrolls the new cell into view (raising Scroll).
 
+#include <QList>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 
 #include <vector>
@@ -76,6 +78,9 @@ public:
 
     QString TextMatrix(int row, int col) const;
     void SetTextMatrix(int row, int col, const QString& text);
+    // The texts of a block of the scrolling part from (top, left), one list per row, shown in
+    // one redraw rather than cell by cell.
+    void SetTextBlock(int top, int left, const QList<QStringList>& rows);
 
     // Repaints the grid now.
     void Refresh();

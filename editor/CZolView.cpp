@@ -109,9 +109,11 @@ void CZolView::setColumnLayout() {
 
 void CZolView::DecodeImage() {
     const ChannelSheet sheet = decodeChannels(image_);
+    QList<QStringList> rows(kChannelCount);
     for (int r = 1; r <= kChannelCount; ++r)
         for (int c = kColReceive; c < kChannelColumns; ++c)
-            grid_->SetTextMatrix(r, c, fromBytes(sheet.cell(r, c)));
+            rows[r - 1].append(fromBytes(sheet.cell(r, c)));
+    grid_->SetTextBlock(1, kColReceive, rows);
     panel_->setState(decodeSettings(image_));
     // A read from the radio may change only bytes the table does not show.
     sheet_->recordSoon();

@@ -12,6 +12,8 @@ private slots:
     void init();
     void commandLineNamesTheWork_data();
     void commandLineNamesTheWork();
+    void helpAndVersionNeedNoDisplay_data();
+    void helpAndVersionNeedNoDisplay();
     void fileNamesKeepTheirBytes();
     void recentFilesKeepFourNewestFirst();
     void recentFilesSurviveARestart();

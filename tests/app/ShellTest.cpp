@@ -3,6 +3,7 @@
 #include "FileNames.h"
 #include "RecentFileList.h"
 
+#include <QProcess>
 #include <QSettings>
 #include <QTest>
 
@@ -59,6 +60,29 @@ void ShellTest::commandLineNamesTheWork() {
     QCOMPARE(command.kind, kind);
     QCOMPARE(command.fileName, file);
     QCOMPARE(command.printerName, printer);
+}
+
+void ShellTest::helpAndVersionNeedNoDisplay_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("printed");
+    QTest::newRow("help") << QStringList{"--help"} << "Usage: quorl [FILE.sin]\n";
+    QTest::newRow("version after a file")
+        << QStringList{"a.sin", "--version"} << "quorl " QUORL_VERSION "\n";
+}
+
+// Answered on the terminal before a window system is asked for: here there is none to have.
+void ShellTest::helpAndVersionNeedNoDisplay() {
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, printed);
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("QT_QPA_PLATFORM", "none");
+    program.setProcessEnvironment(environment);
+    program.start(QUORL_PROGRAM, arguments);
+    QVERIFY(program.waitForFinished(10000));
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(program.exitCode(), 0);
+    QVERIFY(QString::fromLocal8Bit(program.readAllStandardOutput()).startsWith(printed));
 }
 
 void ShellTest::fileNamesKeepTheirBytes() {

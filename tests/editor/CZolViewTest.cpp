@@ -13,6 +13,8 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMainWindow>
+#include <QSignalSpy>
+#include <QTableView>
 #include <QTest>
 
 using namespace quorl;
@@ -106,6 +108,21 @@ private slots:
         QCOMPARE(combo(kIdType)->currentIndex(), -1);
         QCOMPARE(combo(kIdField)->itemText(0), "136 - 175MHz");
         QCOMPARE(combo(kIdField)->itemText(1), "144 - 146MHz");
+    }
+
+    // A new image reaches the table as one change, which covers every channel that changed.
+    void decodeIsOneChangeOfTheTable() {
+        view->OnInitialUpdate();
+        putChannel(image, 2, {0x00, 0x00, 0x55, 0x14}, "LOW");
+        putChannel(image, 150, {0x00, 0x00, 0x55, 0x14}, "HIGH");
+        const QAbstractItemModel* model = grid()->findChild<QTableView*>()->model();
+        QSignalSpy changes(model, &QAbstractItemModel::dataChanged);
+        view->DecodeImage();
+        QCOMPARE(changes.size(), 1);
+        const auto topLeft = changes[0][0].value<QModelIndex>();
+        const auto bottomRight = changes[0][1].value<QModelIndex>();
+        QVERIFY(topLeft.row() <= 1 && bottomRight.row() >= 149);
+        QCOMPARE(model->index(149, 7).data().toString(), "HIGH");
     }
 
     void encodeWritesTheTableAndPanelBack() {
