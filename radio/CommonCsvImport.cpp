@@ -1,5 +1,6 @@
 #include "CommonCsv.h"
 
+#include "ChannelCellCheck.h"
 #include "ChannelCodec.h"
 #include "ChannelRowEdit.h"
 #include "CommonCsvColumns.h"
@@ -112,6 +113,21 @@ public:
         return channel;
     }
 
+    // The frequencies the row uses (Frequency, and the transmit one its Duplex and Offset make)
+    // whatever band they are in; none when they are not frequencies on the step.
+    std::vector<std::uint32_t> frequenciesInAnyBand(const std::vector<std::string>& fields) {
+        fields_ = &fields;
+        const std::optional<BandLimit> band = std::exchange(band_, BandLimit{0, UINT32_MAX});
+        ChannelRow row;
+        const bool read = frequencies(row);
+        band_ = band;
+        std::vector<std::uint32_t> counts;
+        for (const int c : {kColReceive, kColTransmit})
+            if (const std::optional<std::uint32_t> count = frequencyCount(row[c]); read && count)
+                counts.push_back(*count);
+        return counts;
+    }
+
     const std::string& why() const { return why_; }
 
 private:
@@ -137,22 +153,10 @@ private:
     // The checked cell text, or empty with `why` set.
     std::optional<std::string> checked(const std::string& what, std::string_view text) {
         const FrequencyCheck check = checkFrequency(text, band_);
-        switch (check.verdict) {
-        case FrequencyVerdict::Accepted:
+        if (check.verdict == FrequencyVerdict::Accepted)
             return check.text;
-        case FrequencyVerdict::BadFormat:
-            return refuse(what + " " + quoted(text) + " is not a frequency in MHz from 67 to 521");
-        case FrequencyVerdict::OutOfRange:
-            if (!band_)
-                return refuse("the file names no model and band (Type, Field) that " + what + " " +
-                              quoted(text) + " could be checked against");
-            return refuse(what + " " + quoted(text) + " is outside the band " +
-                          std::string(fieldBandTexts(settings_.type)[settings_.field]) +
-                          " of the file's " + std::string(kTypeTexts[settings_.type]));
-        case FrequencyVerdict::BadStep:
-            return refuse(what + " " + quoted(text) + " is not on a 6.25 kHz or 5 kHz step");
-        }
-        return std::nullopt;
+        return refuse(frequencyRefusal(check.verdict, what + " " + quoted(text), settings_.type,
+                                       settings_.field, "the file"));
     }
 
     bool frequencies(ChannelRow& row) {
@@ -342,6 +346,23 @@ bool isCommonCsv(std::string_view text) {
     text = withoutByteOrderMark(text);
     const CsvText header = parseCsv(text.substr(0, text.find('\n')));
     return !header.records.empty() && headingPositions(header.records.front().fields);
+}
+
+std::vector<std::vector<std::uint32_t>> commonCsvFrequencies(std::string_view text) {
+    const CsvText csv = parseCsv(withoutByteOrderMark(text));
+    const std::optional<Positions> positions =
+        csv.records.empty() ? std::nullopt : headingPositions(csv.records.front().fields);
+    if (!positions)
+        return {};
+    const ToneTable tones;
+    const SettingsState settings;
+    RowReader reader(*positions, tones, settings);
+    std::vector<std::vector<std::uint32_t>> channels;
+    for (const CsvRecord& record : std::span(csv.records).subspan(1))
+        if (std::vector<std::uint32_t> counts = reader.frequenciesInAnyBand(record.fields);
+            !counts.empty())
+            channels.push_back(std::move(counts));
+    return channels;
 }
 
 CommonCsvImport importCommonCsv(std::string_view text, const ToneTable& tones, RadioImage& image,
