@@ -61,6 +61,10 @@ std::optional<Positions> headingPositions(const std::vector<std::string>& header
     return positions;
 }
 
+std::optional<Positions> columnPositions(const CsvText& csv) {
+    return csv.records.empty() ? std::nullopt : headingPositions(csv.records.front().fields);
+}
+
 // A cell as a terminal may show it.
 std::string quoted(std::string_view cell) {
     return "\"" + displayText(utf8ToLatin1(cell).value_or(std::string(cell))) + "\"";
@@ -350,8 +354,7 @@ bool isCommonCsv(std::string_view text) {
 
 std::vector<std::vector<std::uint32_t>> commonCsvFrequencies(std::string_view text) {
     const CsvText csv = parseCsv(withoutByteOrderMark(text));
-    const std::optional<Positions> positions =
-        csv.records.empty() ? std::nullopt : headingPositions(csv.records.front().fields);
+    const std::optional<Positions> positions = columnPositions(csv);
     if (!positions)
         return {};
     const ToneTable tones;
@@ -369,8 +372,7 @@ CommonCsvImport importCommonCsv(std::string_view text, const ToneTable& tones, R
                                 LeftOutRows leftOutRows) {
     CommonCsvImport result;
     const CsvText csv = parseCsv(withoutByteOrderMark(text));
-    const std::optional<Positions> positions =
-        csv.records.empty() ? std::nullopt : headingPositions(csv.records.front().fields);
+    const std::optional<Positions> positions = columnPositions(csv);
     if (!positions) {
         result.leftOut.push_back(
             {1, "the first line must name the columns, Location and Frequency among them"});
