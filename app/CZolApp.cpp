@@ -26,6 +26,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace quorl {
@@ -45,6 +46,39 @@ QString fileFailure(const char* what, const FileResult& result) {
     const QString path = fileNameFromBytes(result.path.native());
     return QStringLiteral("Cannot %1 the file \"%2\".\n%3")
         .arg(QLatin1String(what), QDir::toNativeSeparators(path), why);
+}
+
+// At most this many lines of a list in a message; the rest are counted.
+constexpr std::size_t kLinesListed = 30;
+
+QString listed(const std::vector<std::string>& lines) {
+    QString text;
+    for (std::size_t i = 0; i < std::min(lines.size(), kLinesListed); ++i)
+        text += QStringLiteral("\n") + QString::fromStdString(lines[i]);
+    if (lines.size() > kLinesListed)
+        text += QStringLiteral("\nand %1 more").arg(lines.size() - kLinesListed);
+    return text;
+}
+
+// What became of a channel list's rows, in one message: the rows left out, or when nothing
+// opened the bad entries, then what the rows lost on the way. Empty when all went in whole.
+QString channelListReport(const QString& path, const ChannelListOpen& result) {
+    const QString name = QDir::toNativeSeparators(path);
+    QString text;
+    if (!result.opened)
+        text = QStringLiteral("Cannot open the file \"%1\".\nIt has %2 bad %3:")
+                   .arg(name)
+                   .arg(result.refused.size())
+                   .arg(result.refused.size() == 1 ? QStringLiteral("entry")
+                                                   : QStringLiteral("entries")) +
+               listed(result.refused);
+    else if (!result.refused.empty())
+        text = QStringLiteral("Rows of \"%1\" the radio cannot hold are left out:").arg(name) +
+               listed(result.refused);
+    if (!result.notes.empty())
+        text += (text.isEmpty() ? QString() : QStringLiteral("\n\n")) +
+                QStringLiteral("Not kept as \"%1\" has it:").arg(name) + listed(result.notes);
+    return text;
 }
 
 // A print started from the shell has no window to speak in: while it lasts, every message goes
@@ -198,6 +232,8 @@ void CZolApp::OnFileOpen() {
 
 bool CZolApp::OpenDocumentFile(const QString& path) {
     const QString absolute = QFileInfo(path).absoluteFilePath();
+    if (isChannelListName(absolute))
+        return openChannelList(absolute);
     const FileResult result = document_.OnOpenDocument(absolute);
     if (!result.ok) {
         ui::messageBox(fileFailure("open", result));
@@ -206,6 +242,20 @@ bool CZolApp::OpenDocumentFile(const QString& path) {
     addToRecentFiles(absolute);
     view_->OnInitialUpdate();
     return true;
+}
+
+// A channel list makes a new untitled document, so it stays off the recent-file list.
+bool CZolApp::openChannelList(const QString& path) {
+    const ChannelListOpen result = document_.OnOpenChannelList(path, tones_);
+    if (!result.file.ok) {
+        ui::messageBox(fileFailure("open", result.file));
+        return false;
+    }
+    if (result.opened)
+        view_->OnInitialUpdate();
+    if (const QString report = channelListReport(path, result); !report.isEmpty())
+        ui::messageBox(report);
+    return result.opened;
 }
 
 void CZolApp::OnFileSave() {
@@ -228,7 +278,8 @@ void CZolApp::DoSave(const QString& path) {
         ui::messageBox(fileFailure("save", result));
         return;
     }
-    addToRecentFiles(path);
+    if (!isChannelListName(path))
+        addToRecentFiles(path);
 }
 
 // Every recent file opens the standard way, so that the document takes that file's name

@@ -44,8 +44,9 @@ public:
 
     void OnFileNew();
     void OnFileOpen();
-    // Opens a file the standard way: load, redisplay, recent-file list. A failure is
-    // reported with the file's name and reason and changes nothing.
+    // Opens a file the standard way: load, redisplay, recent-file list; a channel list (".csv")
+    // makes a new untitled document. A failure is reported with the file's name and reason
+    // and changes nothing.
     bool OpenDocumentFile(const QString& path);
     void OnFileSave();
     void OnFileSaveAs();
@@ -56,6 +57,7 @@ private:
     void routeCommands();
     ReportPrinting& report();
     void DoSave(const QString& path);
+    bool openChannelList(const QString& path);
     void addToRecentFiles(const QString& path);
 
     quorl::ToneTable tones_;

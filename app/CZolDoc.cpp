@@ -1,6 +1,7 @@
 #include "CZolDoc.h"
 
 #include "CZolView.h"
+#include "FileDialogs.h"
 #include "FileNames.h"
 
 namespace quorl {
@@ -29,9 +30,19 @@ quorl::FileResult CZolDoc::OnOpenDocument(const QString& path) {
     return result;
 }
 
+quorl::ChannelListOpen CZolDoc::OnOpenChannelList(const QString& path,
+                                                  const quorl::ToneTable& tones) {
+    quorl::ChannelListOpen result = quorl::openChannelList(toPath(path), tones, image_);
+    if (result.opened)
+        pathName_.clear();
+    return result;
+}
+
 quorl::FileResult CZolDoc::OnSaveDocument(const QString& path) {
     if (view_)
         view_->EncodeImage();
+    if (isChannelListName(path))
+        return quorl::saveChannelList(toPath(path), image_);
     quorl::FileResult result = quorl::saveChannelFile(toPath(path), image_);
     if (result.ok)
         pathName_ = path;

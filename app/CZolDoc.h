@@ -4,6 +4,7 @@
 // modified, so nothing ever asks to save.
 
 #include "ChannelFile.h"
+#include "ChannelList.h"
 #include "RadioImage.h"
 
 #include <QString>
@@ -27,8 +28,12 @@ public:
     // Loads the file; on success it becomes the document's file. On failure the image and
     // the file name stay as they were.
     quorl::FileResult OnOpenDocument(const QString& path);
+    // Makes a new untitled document of a channel list (CSV). When nothing opens, the image and
+    // the file name stay as they were.
+    quorl::ChannelListOpen OnOpenChannelList(const QString& path, const quorl::ToneTable& tones);
     // Brings the image up to date from the view, then writes it; on success the file becomes
-    // the document's file.
+    // the document's file. A channel list (".csv") gets the channel table, and the document
+    // keeps its file, which alone holds the settings.
     quorl::FileResult OnSaveDocument(const QString& path);
 
 private:

@@ -77,22 +77,10 @@ private:
         if (cell.empty() || kept(column, cell))
             return cell;
         const FrequencyCheck check = checkFrequency(cell, band_);
-        switch (check.verdict) {
-        case FrequencyVerdict::Accepted:
+        if (check.verdict == FrequencyVerdict::Accepted)
             return check.text;
-        case FrequencyVerdict::BadFormat:
-            return bad(column, quoted(cell) + " is not a frequency in MHz from 67 to 521");
-        case FrequencyVerdict::OutOfRange:
-            if (!band_)
-                return bad(column, source_ + " names no model and band (Type, Field) that " +
-                                       quoted(cell) + " could be checked against");
-            return bad(column, quoted(cell) + " is outside the band " +
-                                   std::string(fieldBandTexts(typeIndex_)[fieldIndex_]) + " of " +
-                                   source_ + "'s " + std::string(kTypeTexts[typeIndex_]));
-        case FrequencyVerdict::BadStep:
-            return bad(column, quoted(cell) + " is not on a 6.25 kHz or 5 kHz step");
-        }
-        return {};
+        return bad(column,
+                   frequencyRefusal(check.verdict, quoted(cell), typeIndex_, fieldIndex_, source_));
     }
 
     std::string tone(int column, const std::string& cell, bool hasFrequency) {
@@ -155,6 +143,26 @@ private:
 };
 
 } // namespace
+
+std::string frequencyRefusal(FrequencyVerdict verdict, std::string_view subject, int typeIndex,
+                             int fieldIndex, std::string_view source) {
+    const std::string what(subject);
+    switch (verdict) {
+    case FrequencyVerdict::BadFormat:
+        return what + " is not a frequency in MHz from 67 to 521";
+    case FrequencyVerdict::OutOfRange:
+        if (!bandLimit(typeIndex, fieldIndex))
+            return std::string(source) + " names no model and band (Type, Field) that " + what +
+                   " could be checked against";
+        return what + " is outside the band " + std::string(fieldBandTexts(typeIndex)[fieldIndex]) +
+               " of " + std::string(source) + "'s " + std::string(kTypeTexts[typeIndex]);
+    case FrequencyVerdict::BadStep:
+        return what + " is not on a 6.25 kHz or 5 kHz step";
+    case FrequencyVerdict::Accepted:
+        break;
+    }
+    return {};
+}
 
 ChannelCellCheck::ChannelCellCheck(const ToneTable& tones, int typeIndex, int fieldIndex,
                                    std::string source)

@@ -7,13 +7,20 @@
 // now for that channel is taken as it is, so that copied texts come back unchanged.
 
 #include "ChannelCodec.h"
+#include "FrequencyCheck.h"
 #include "ToneTable.h"
 
 #include <array>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace quorl {
+
+// Why a refused frequency cannot be taken. subject is the cell as the message shows it (quoted,
+// perhaps after the name of its column); source names where the Type and Field come from.
+std::string frequencyRefusal(FrequencyVerdict verdict, std::string_view subject, int typeIndex,
+                             int fieldIndex, std::string_view source);
 
 struct CellRefusal {
     int at = 0;     // the caller's place for the row: a line, a channel

@@ -4,6 +4,7 @@
 #include "CZolApp.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
@@ -23,13 +24,17 @@ std::unique_ptr<CZolApp> startApp() {
     return app;
 }
 
-void typeIntoNextFileDialog(const QString& name) {
-    QTimer::singleShot(0, [name] {
+void typeIntoNextFileDialog(const QString& name, const QString& filter) {
+    QTimer::singleShot(0, [name, filter] {
         auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
         if (!dialog) {
-            typeIntoNextFileDialog(name);
+            typeIntoNextFileDialog(name, filter);
             return;
         }
+        auto* types = dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+        for (int i = 0; !filter.isEmpty() && types->currentText() != filter && i < types->count();
+             ++i)
+            QTest::keyClick(types, Qt::Key_Down);
         auto* edit = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
         // Typing would open the completer, which takes the Enter for itself.
         edit->setText(name);

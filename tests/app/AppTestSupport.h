@@ -25,8 +25,9 @@ namespace apptest {
 // A program started as with no arguments, its window shown and active.
 std::unique_ptr<CZolApp> startApp();
 
-// Once the program shows its open or save dialog, types this name and presses Enter.
-void typeIntoNextFileDialog(const QString& name);
+// Once the program shows its open or save dialog, types this name and presses Enter; with a
+// filter named, first chooses it in the list of file types as a user would.
+void typeIntoNextFileDialog(const QString& name, const QString& filter = {});
 
 // Once a modal dialog shows, hands it to the check and closes it.
 void inspectNextModal(std::function<void(QWidget*)> check);

@@ -68,6 +68,8 @@ private slots:
     void commandLineNameOfAnyBytesIsOpenedAndSaved();
     void commandLineFileThatFailsEndsTheProgram();
     void droppedFilesAreOpened();
+    void droppedChannelListOpensAsANewUntitledDocument();
+    void fileDialogsOfferChannelListsAndSaveAsWritesTheTable();
     void closingAfterEditsAsksNothing();
     void toneListStaysWholeAcrossNewAndOpen();
 

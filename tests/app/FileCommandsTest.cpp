@@ -6,16 +6,19 @@
 #include "CZolView.h"
 #include "CellEditor.h"
 #include "ChannelCodec.h"
+#include "ChannelCsv.h"
 #include "ChannelFile.h"
 #include "CommandTable.h"
 #include "ControlId.h"
 #include "FileNames.h"
 #include "FormIds.h"
 #include "MessageRecorder.h"
+#include "SettingsPanel.h"
 
 #include <QComboBox>
 #include <QDir>
 #include <QDragEnterEvent>
+#include <QFileDialog>
 #include <QMenu>
 #include <QMimeData>
 #include <QRandomGenerator>
@@ -348,6 +351,72 @@ void FileCommandsTest::droppedFilesAreOpened() {
     QApplication::sendEvent(frame, &drop);
     QCOMPARE(app->document().pathName(), path);
     QCOMPARE(row(*app, 1).last(), "HOME");
+}
+
+void FileCommandsTest::droppedChannelListOpensAsANewUntitledDocument() {
+    const QString document = dir.filePath("document.sin");
+    writeFile(document, imageBytes(imageWithChannels()));
+    const QString list = dir.filePath("repeaters.CSV");
+    writeFile(list, "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,"
+                    "DtcsPolarity,RxDtcsCode,CrossMode,Mode,TStep,Skip,Power,Comment\n"
+                    "1,CALL,146.520000,,0.000000,,88.5,88.5,023,NN,023,,FM,5.00,,5.0W,\n"
+                    "2,RPT,145.600000,-,0.600000,Tone,88.5,88.5,023,NN,023,,FM,5.00,S,1.0W,\n"
+                    "3,UHF,446.000000,,0.000000,,88.5,88.5,023,NN,023,,FM,5.00,,5.0W,\n");
+    auto app = startApp();
+    QVERIFY(app);
+    QVERIFY(app->OpenDocumentFile(document));
+
+    ui::MessageRecorder messages;
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(list)});
+    const QPointF at = app->mainFrame()->rect().center();
+    QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, &data, Qt::LeftButton, {});
+    QApplication::sendEvent(app->mainFrame(), &enter);
+    QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, {});
+    QApplication::sendEvent(app->mainFrame(), &drop);
+
+    QCOMPARE(messages.texts(),
+             QStringList{"Rows of \"" + list +
+                         "\" the radio cannot hold are left out:\n"
+                         "line 4: Frequency \"446.000000\" is outside the band 136 - 175MHz of "
+                         "the file's ZR - 103S"});
+    QVERIFY(app->document().pathName().isEmpty());
+    QCOMPARE(app->view()->settingsPanel()->typeIndex(), 2);
+    QCOMPARE(row(*app, 2),
+             QStringList({"145.60000", "145.00000", "OFF", "88.5", "No", "Low", "No", "RPT"}));
+    QCOMPARE(row(*app, 3), QStringList(8));
+    QCOMPARE(app->recentFiles().paths(), QStringList{document});
+}
+
+void FileCommandsTest::fileDialogsOfferChannelListsAndSaveAsWritesTheTable() {
+    const QString document = dir.filePath("document.sin");
+    writeFile(document, imageBytes(imageWithChannels()));
+    auto app = startApp();
+    QVERIFY(app);
+    QVERIFY(app->OpenDocumentFile(document));
+
+    QStringList filters;
+    inspectNextModal([&filters](QWidget* modal) {
+        auto* dialog = qobject_cast<QFileDialog*>(modal);
+        QVERIFY(dialog);
+        QCOMPARE(dialog->selectedNameFilter(), "Channel Data (*.sin)");
+        filters = dialog->nameFilters();
+    });
+    QTest::keyClick(app->mainFrame(), Qt::Key_O, Qt::ControlModifier);
+    QCOMPARE(filters,
+             QStringList({"Channel Data (*.sin)", "Channel lists (*.csv)", "All Files (*)"}));
+
+    // Typed without an extension under the list's filter: ".csv" is added.
+    app->view()->grid()->SetTextMatrix(1, 8, "EDITED");
+    typeIntoNextFileDialog(dir.filePath("table"), "Channel lists (*.csv)");
+    app->mainFrame()->command(kCmdFileSaveAs)->trigger();
+    const RadioImage image = app->document().image();
+    QCOMPARE(decodeChannels(image).rows[1][kColName], "EDITED");
+    QCOMPARE(readFile(dir.filePath("table.csv")),
+             QByteArray::fromStdString(exportChannelCsv(image)));
+    // The list has no settings: the document stays the file that has them.
+    QCOMPARE(app->document().pathName(), document);
+    QCOMPARE(app->recentFiles().paths(), QStringList{document});
 }
 
 void FileCommandsTest::closingAfterEditsAsksNothing() {

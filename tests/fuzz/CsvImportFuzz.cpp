@@ -1,7 +1,8 @@
-// Any text given to `quorl-cli import`, in either layout: read and checked without a crash, a
-// hang or a sanitizer report, whatever its bytes.
+// Any text given to `quorl-cli import` or opened as a channel list in the window, in either
+// layout: read and checked without a crash, a hang or a sanitizer report, whatever its bytes.
 
 #include "ChannelCsv.h"
+#include "ChannelList.h"
 #include "CommonCsv.h"
 
 #include <algorithm>
@@ -36,5 +37,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     image = base;
     if (isCommonCsv(text))
         importCommonCsv(text, tones, image, LeftOutRows::Skipped);
+    image = base;
+    channelListDocument(text, tones, image);
     return 0;
 }

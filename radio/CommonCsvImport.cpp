@@ -1,5 +1,6 @@
 #include "CommonCsv.h"
 
+#include "ChannelCellCheck.h"
 #include "ChannelCodec.h"
 #include "ChannelRowEdit.h"
 #include "CommonCsvColumns.h"
@@ -60,6 +61,10 @@ std::optional<Positions> headingPositions(const std::vector<std::string>& header
     return positions;
 }
 
+std::optional<Positions> columnPositions(const CsvText& csv) {
+    return csv.records.empty() ? std::nullopt : headingPositions(csv.records.front().fields);
+}
+
 // A cell as a terminal may show it.
 std::string quoted(std::string_view cell) {
     return "\"" + displayText(utf8ToLatin1(cell).value_or(std::string(cell))) + "\"";
@@ -112,6 +117,21 @@ public:
         return channel;
     }
 
+    // The frequencies the row uses (Frequency, and the transmit one its Duplex and Offset make)
+    // whatever band they are in; none when they are not frequencies on the step.
+    std::vector<std::uint32_t> frequenciesInAnyBand(const std::vector<std::string>& fields) {
+        fields_ = &fields;
+        const std::optional<BandLimit> band = std::exchange(band_, BandLimit{0, UINT32_MAX});
+        ChannelRow row;
+        const bool read = frequencies(row);
+        band_ = band;
+        std::vector<std::uint32_t> counts;
+        for (const int c : {kColReceive, kColTransmit})
+            if (const std::optional<std::uint32_t> count = frequencyCount(row[c]); read && count)
+                counts.push_back(*count);
+        return counts;
+    }
+
     const std::string& why() const { return why_; }
 
 private:
@@ -137,22 +157,10 @@ private:
     // The checked cell text, or empty with `why` set.
     std::optional<std::string> checked(const std::string& what, std::string_view text) {
         const FrequencyCheck check = checkFrequency(text, band_);
-        switch (check.verdict) {
-        case FrequencyVerdict::Accepted:
+        if (check.verdict == FrequencyVerdict::Accepted)
             return check.text;
-        case FrequencyVerdict::BadFormat:
-            return refuse(what + " " + quoted(text) + " is not a frequency in MHz from 67 to 521");
-        case FrequencyVerdict::OutOfRange:
-            if (!band_)
-                return refuse("the file names no model and band (Type, Field) that " + what + " " +
-                              quoted(text) + " could be checked against");
-            return refuse(what + " " + quoted(text) + " is outside the band " +
-                          std::string(fieldBandTexts(settings_.type)[settings_.field]) +
-                          " of the file's " + std::string(kTypeTexts[settings_.type]));
-        case FrequencyVerdict::BadStep:
-            return refuse(what + " " + quoted(text) + " is not on a 6.25 kHz or 5 kHz step");
-        }
-        return std::nullopt;
+        return refuse(frequencyRefusal(check.verdict, what + " " + quoted(text), settings_.type,
+                                       settings_.field, "the file"));
     }
 
     bool frequencies(ChannelRow& row) {
@@ -344,12 +352,27 @@ bool isCommonCsv(std::string_view text) {
     return !header.records.empty() && headingPositions(header.records.front().fields);
 }
 
+std::vector<std::vector<std::uint32_t>> commonCsvFrequencies(std::string_view text) {
+    const CsvText csv = parseCsv(withoutByteOrderMark(text));
+    const std::optional<Positions> positions = columnPositions(csv);
+    if (!positions)
+        return {};
+    const ToneTable tones;
+    const SettingsState settings;
+    RowReader reader(*positions, tones, settings);
+    std::vector<std::vector<std::uint32_t>> channels;
+    for (const CsvRecord& record : std::span(csv.records).subspan(1))
+        if (std::vector<std::uint32_t> counts = reader.frequenciesInAnyBand(record.fields);
+            !counts.empty())
+            channels.push_back(std::move(counts));
+    return channels;
+}
+
 CommonCsvImport importCommonCsv(std::string_view text, const ToneTable& tones, RadioImage& image,
                                 LeftOutRows leftOutRows) {
     CommonCsvImport result;
     const CsvText csv = parseCsv(withoutByteOrderMark(text));
-    const std::optional<Positions> positions =
-        csv.records.empty() ? std::nullopt : headingPositions(csv.records.front().fields);
+    const std::optional<Positions> positions = columnPositions(csv);
     if (!positions) {
         result.leftOut.push_back(
             {1, "the first line must name the columns, Location and Frequency among them"});

@@ -9,6 +9,7 @@
 #include "RadioImage.h"
 #include "ToneTable.h"
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -41,6 +42,10 @@ enum class LeftOutRows { Skipped, RefuseImport };
 // image alone. Channels without a row are emptied; the image is stored as a Save stores it.
 CommonCsvImport importCommonCsv(std::string_view text, const ToneTable& tones, RadioImage& image,
                                 LeftOutRows leftOutRows);
+
+// The frequencies of each row that has any, whatever band they are in: Frequency, and the
+// transmit frequency of its Duplex and Offset.
+std::vector<std::vector<std::uint32_t>> commonCsvFrequencies(std::string_view text);
 
 struct CommonCsvExport {
     std::string text;

@@ -5,6 +5,7 @@
 #include "ChannelRowEdit.h"
 #include "Csv.h"
 #include "FormTexts.h"
+#include "NumberText.h"
 #include "SettingsCodec.h"
 #include "SpreadsheetCells.h"
 #include "TextBytes.h"
@@ -108,6 +109,20 @@ std::optional<ColumnPlaces> placeColumns(const CsvRecord& header, CsvImport& res
     return placed;
 }
 
+// The records of the text, as spreadsheets write it: the byte order mark skipped, text that is
+// not UTF-8 read as Windows-1252 (and noted), the separator the first line uses.
+CsvText readSpreadsheetCsv(std::string_view text, CsvImport& result) {
+    if (text.starts_with(kByteOrderMark))
+        text.remove_prefix(kByteOrderMark.size());
+    std::string converted;
+    if (!isUtf8(text)) {
+        converted = windows1252ToUtf8(text);
+        text = converted;
+        result.notes.push_back("not UTF-8: read as Windows-1252");
+    }
+    return parseCsv(text, separatorOf(text));
+}
+
 } // namespace
 
 std::string exportChannelCsv(const RadioImage& image) {
@@ -126,15 +141,7 @@ std::string exportChannelCsv(const RadioImage& image) {
 CsvImport importChannelCsv(std::string_view text, const ToneTable& tones, RadioImage& image) {
     CsvImport result;
     std::vector<CsvCellError>& errors = result.errors;
-    if (text.starts_with(kByteOrderMark))
-        text.remove_prefix(kByteOrderMark.size());
-    std::string converted;
-    if (!isUtf8(text)) {
-        converted = windows1252ToUtf8(text);
-        text = converted;
-        result.notes.push_back("not UTF-8: read as Windows-1252");
-    }
-    const CsvText csv = parseCsv(text, separatorOf(text));
+    const CsvText csv = readSpreadsheetCsv(text, result);
     if (csv.records.empty()) {
         errors.push_back({1, 0, -1, "the first line must name the columns " + headingsText()});
         return result;
@@ -215,6 +222,28 @@ CsvImport importChannelCsv(std::string_view text, const ToneTable& tones, RadioI
     encodeChannels(sheet, image);
     encodeSettings(settings, image);
     return result;
+}
+
+std::vector<std::vector<std::uint32_t>> channelCsvFrequencies(std::string_view text) {
+    CsvImport unused;
+    const CsvText csv = readSpreadsheetCsv(text, unused);
+    const std::optional<ColumnPlaces> places =
+        csv.records.empty() ? std::nullopt : placeColumns(csv.records.front(), unused);
+    if (!places)
+        return {};
+    std::vector<std::vector<std::uint32_t>> channels;
+    for (const CsvRecord& record : std::span(csv.records).subspan(1)) {
+        if (record.fields.size() != csv.records.front().fields.size())
+            continue;
+        std::vector<std::uint32_t> frequencies;
+        for (const int c : {kColReceive, kColTransmit})
+            if (const std::optional<std::uint32_t> count =
+                    frequencyCount(trimmedCell(record.fields[(*places)[c]])))
+                frequencies.push_back(*count);
+        if (!frequencies.empty())
+            channels.push_back(std::move(frequencies));
+    }
+    return channels;
 }
 
 } // namespace quorl

@@ -7,6 +7,7 @@
 #include "RadioImage.h"
 #include "ToneTable.h"
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -43,5 +44,9 @@ struct CsvImport {
 // into an empty row of the window makes. Channels without a row are emptied. The image is
 // stored as a Save stores it, settings included.
 CsvImport importChannelCsv(std::string_view text, const ToneTable& tones, RadioImage& image);
+
+// The frequencies of each row that has any (Receive, Transmit), whatever band they are in; the
+// rows of a text without the nine headings are none.
+std::vector<std::vector<std::uint32_t>> channelCsvFrequencies(std::string_view text);
 
 } // namespace quorl
