@@ -52,9 +52,8 @@ PortRead readPort(PortResult& port, const QString& title, const volatile std::si
     ThreadPacer pacer;
     TerminalTransferUi ui(title, CloneProtocol::kReadBlocks, stop, &rows, row);
     const ReadResult read = CloneJob(ui, &serial, &pacer).read(port.port);
-    if (read.outcome != TransferOutcome::Completed) {
+    if (read.outcome != TransferOutcome::Completed)
         return {std::nullopt, {}, failureWords(read, serial.errorString())};
-    }
     RadioImage image;
     resetImage(image);
     adoptRead(read.memory, image);
@@ -135,7 +134,7 @@ PortResult writeOnePort(const QString& port, const RadioImage& image, const QStr
     clock.start();
     PortResult r;
     r.port = port;
-    r.verify = kNotAsked;
+    r.verify = options.verify ? QStringLiteral("not verified") : kNotAsked;
     const QString words = portWords(port);
     const auto done = [&] {
         r.milliseconds = clock.elapsed();
@@ -186,7 +185,7 @@ PortResult writeOnePort(const QString& port, const RadioImage& image, const QStr
     const PortRead after = readPort(r, QStringLiteral("verify ") + words, stop, rows, row);
     r.verifyCopy = after.copy;
     if (!after.image) {
-        r.verify = QStringLiteral("not verified: ") + after.failure;
+        r.verify += QStringLiteral(": ") + after.failure;
         return done();
     }
     r.differences = describeDifferences(image, *after.image, kWriteLength);

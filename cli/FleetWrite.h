@@ -26,7 +26,8 @@ struct PortResult {
     QString port;
     bool ok = false;
     QString result; // "written", or what went wrong and what it left in the radio
-    QString verify; // "-" when not asked, "holds the file", "differs", or why it did not run
+    // "-" when not asked; "holds the file", "differs", or "not verified" and why not.
+    QString verify;
     std::vector<std::string> differences;
     // The copies kept, each empty when there is none: of the read before the write (which
     // undoes it), of what was sent, and of the read that verified it.

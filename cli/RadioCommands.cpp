@@ -250,9 +250,9 @@ int runWrite(const QString& usage, const QStringList& arguments) {
             "copy of the file among the backups: write again to finish. Given several times, "
             "--port writes one radio on each port at the same time, with a progress line each and "
             "a table on standard output at the end: port, result, time, verify result and the "
-            "backup that undoes the write (with --read-first) or holds what was sent; so do "
-            "--read-first, --repeat and --log with one port. The status is then 0 only when every "
-            "radio succeeded."));
+            "backup that undoes the write (with --read-first) or holds what was sent. With "
+            "--read-first, --repeat or --log one port gets that table too. The status is then 0 "
+            "only when every radio succeeded."));
     command.parser().addOption(portOption());
     const QCommandLineOption verify(QStringLiteral("verify"),
                                     QStringLiteral("Read the radio back and compare."));
