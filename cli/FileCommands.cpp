@@ -198,11 +198,14 @@ int runDiff(const QString& usage, const QStringList& arguments) {
 int runBackups(const QString& usage, const QStringList& arguments) {
     CommandParser command(
         usage,
-        QStringLiteral("Lists the copies of the radio's memory kept after every complete read "
-                       "and every write, by quorl-cli and the window alike, newest first: local "
-                       "time, direction, file. They are kept in %1 (QUORL_BACKUPS chooses another "
-                       "folder), the newest %2 of them. To undo a write, write a copy back: "
-                       "quorl-cli write FILE.")
+        QStringLiteral(
+            "Lists the copies of the radio's memory kept after every complete read "
+            "and every write, by quorl-cli and the window alike, newest first: local "
+            "time, direction, model, band, channels in use, file, and for a write the file "
+            "sent. They are kept in %1 (QUORL_BACKUPS chooses another "
+            "folder), the newest %2 of them, each with a note beside it (the same name ending in "
+            ".txt) of its model, band and file sent. To undo a write, write back the "
+            "read taken before it (write --read-first keeps one): quorl-cli write FILE.")
             .arg(backupFolder())
             .arg(kBackupsKept));
     if (const std::optional<int> status = command.parse(arguments))
@@ -210,12 +213,24 @@ int runBackups(const QString& usage, const QStringList& arguments) {
     const QList<Backup> backups = listBackups();
     if (backups.isEmpty())
         std::fprintf(stderr, "quorl-cli: no backups yet in %s\n", qPrintable(backupFolder()));
-    for (const Backup& backup : backups)
-        std::printf(
-            "%s  %-5s  %s\n",
-            qPrintable(backup.time.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"))),
-            backup.direction == TransferDirection::Read ? "read" : "write",
-            qPrintable(backup.path));
+    for (const Backup& backup : backups) {
+        RadioImage image{};
+        const bool loaded = loadImageFile(backup.path, image).isEmpty();
+        const BackupContents contents =
+            loaded ? describeBackup(image)
+                   : BackupContents{QStringLiteral("?"), QStringLiteral("?"), 0};
+        QString line =
+            QStringLiteral("%1  %2  %3  %4  %5  %6")
+                .arg(backup.time.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")),
+                     QLatin1String(backup.direction == TransferDirection::Read ? "read " : "write"),
+                     contents.model.leftJustified(9), contents.band.leftJustified(12),
+                     loaded ? QStringLiteral("%1 channels").arg(contents.channels, 3)
+                            : QStringLiteral("unreadable  "),
+                     backup.path);
+        if (!backup.sent.isEmpty())
+            line += QStringLiteral("  sent %1").arg(backup.sent);
+        std::printf("%s\n", line.toLocal8Bit().constData());
+    }
     return kSuccess;
 }
 

@@ -5,20 +5,20 @@
 #include "CommandParser.h"
 #include "Commands.h"
 #include "FileAccess.h"
+#include "FleetWrite.h"
 #include "ImageWords.h"
 #include "SerialDevice.h"
 #include "SerialPort.h"
 #include "SettingsCodec.h"
 #include "TerminalTransferUi.h"
 #include "ThreadPacer.h"
+#include "TransferEnd.h"
 
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QSerialPortInfo>
 
-#include <array>
-#include <csignal>
 #include <cstdio>
 
 namespace quorl {
@@ -27,51 +27,6 @@ namespace {
 
 constexpr int kComPorts = 4;
 constexpr std::size_t kWriteLength = CloneProtocol::kWriteBlocks * CloneProtocol::kBlockSize;
-
-// The signal that asked a transfer to stop, 0 while none has.
-volatile std::sig_atomic_t stopRequested = 0;
-
-extern "C" void requestStop(int signal) {
-    stopRequested = signal;
-}
-
-constexpr std::array kStopSignals{SIGINT, SIGTERM, SIGHUP};
-
-// While it lives, Ctrl+C, a kill (SIGTERM) and a closed terminal (SIGHUP) ask the transfer to
-// stop at its next wait instead of ending the program, so the port is closed (its exclusive
-// flag cleared for the next user), a write's backup is kept and the user is told.
-class StopSignals {
-public:
-    StopSignals() {
-        stopRequested = 0;
-        struct sigaction action {};
-        action.sa_handler = requestStop;
-        sigemptyset(&action.sa_mask);
-        for (std::size_t i = 0; i < kStopSignals.size(); ++i)
-            sigaction(kStopSignals[i], &action, &previous_[i]);
-    }
-    ~StopSignals() {
-        for (std::size_t i = 0; i < kStopSignals.size(); ++i)
-            sigaction(kStopSignals[i], &previous_[i], nullptr);
-    }
-    StopSignals(const StopSignals&) = delete;
-    StopSignals& operator=(const StopSignals&) = delete;
-
-private:
-    std::array<struct sigaction, kStopSignals.size()> previous_{};
-};
-
-// The signal in the user's words.
-QString stopWords(int signal) {
-    switch (signal) {
-    case SIGINT:
-        return QStringLiteral("stopped by Ctrl+C");
-    case SIGHUP:
-        return QStringLiteral("stopped: the terminal hung up (SIGHUP)");
-    default:
-        return QStringLiteral("stopped by SIGTERM");
-    }
-}
 
 QString comName(int n) {
     return QStringLiteral("COM%1").arg(n);
@@ -87,9 +42,8 @@ QCommandLineOption portOption() {
 
 // The --port of a command: COM1..COM4 or a device path. Empty, after the usage error, for
 // anything else.
-QString chosenPort(CommandParser& command, const QString& name) {
+QString chosenPort(const QString& port, const QString& name) {
     static const QRegularExpression com(QStringLiteral("^COM[1-4]$"));
-    const QString port = command.parser().value(QStringLiteral("port"));
     if (com.match(port).hasMatch() || port.startsWith(QLatin1Char('/')))
         return port;
     fail(QStringLiteral("%1: --port takes COM1 to COM4 or a device path, not \"%2\"")
@@ -98,10 +52,30 @@ QString chosenPort(CommandParser& command, const QString& name) {
     return {};
 }
 
-// "COM1 (/dev/ttyUSB0)", or the path alone when the port was given as one.
-QString portWords(const QString& port) {
-    const QString device = serialDevicePath(port);
-    return device == port ? port : QStringLiteral("%1 (%2)").arg(port, device);
+QString chosenPort(CommandParser& command, const QString& name) {
+    return chosenPort(command.parser().value(QStringLiteral("port")), name);
+}
+
+// Every --port of a write, each a different device. Empty, after the usage error, otherwise.
+QStringList chosenPorts(CommandParser& command) {
+    QStringList ports;
+    QStringList devices;
+    for (const QString& given : command.parser().values(QStringLiteral("port"))) {
+        const QString port = chosenPort(given, QStringLiteral("write"));
+        if (port.isEmpty())
+            return {};
+        const QFileInfo device(serialDevicePath(port));
+        const QString path = device.canonicalFilePath().isEmpty() ? device.absoluteFilePath()
+                                                                  : device.canonicalFilePath();
+        if (const qsizetype earlier = devices.indexOf(path); earlier >= 0) {
+            fail(QStringLiteral("write: %1 and %2 are the same port").arg(ports[earlier], port),
+                 kUsage);
+            return {};
+        }
+        ports.push_back(port);
+        devices.push_back(path);
+    }
+    return ports;
 }
 
 void printPort(const QString& name, const QString& device, const QString& words) {
@@ -113,35 +87,6 @@ QString seconds(const QElapsedTimer& clock) {
     return QString::number(clock.elapsed() / 1000.0, 'f', 1) + QStringLiteral(" s");
 }
 
-// What went wrong, in the words of a terminal rather than the window's message boxes.
-QString failureWords(const TransferResult& result, const QString& portError) {
-    QString words;
-    switch (result.outcome) {
-    case TransferOutcome::Completed:
-        break;
-    case TransferOutcome::Cancelled:
-        return stopWords(stopRequested);
-    case TransferOutcome::PortNotOpened:
-        words = QStringLiteral("cannot open the port");
-        break;
-    case TransferOutcome::CommunicationError:
-        words = QStringLiteral("the radio does not answer (%1); check the cable and that the "
-                               "radio is switched on")
-                    .arg(result.cause);
-        break;
-    case TransferOutcome::ShortReply:
-        words = QStringLiteral("the radio's reply was cut short (%1)").arg(result.cause);
-        break;
-    case TransferOutcome::ReadNotAcknowledged:
-    case TransferOutcome::WriteNotAcknowledged:
-        words = QStringLiteral("the radio stopped answering (%1)").arg(result.cause);
-        break;
-    }
-    if (!portError.isEmpty())
-        words += QStringLiteral(": ") + portError;
-    return words;
-}
-
 int transferFailed(const QString& title, const TransferResult& result, const QString& portError,
                    const QString& consequence) {
     return fail(
@@ -149,11 +94,14 @@ int transferFailed(const QString& title, const TransferResult& result, const QSt
         result.outcome == TransferOutcome::Cancelled ? kStoppedBySignal + stopRequested : kFailure);
 }
 
-void keepCopy(const RadioImage& image, TransferDirection direction, bool shortRead = false) {
+void keepCopy(const RadioImage& image, TransferDirection direction, bool shortRead = false,
+              const QString& sent = {}) {
     const BackupResult backup =
-        keepBackup(image, direction, QDateTime::currentDateTimeUtc(), shortRead);
+        keepBackup(image, direction, QDateTime::currentDateTimeUtc(), shortRead, sent);
     if (!backup.ok())
         warn(QStringLiteral("no backup kept: ") + backup.error);
+    else if (!backup.warning.isEmpty())
+        warn(backup.warning);
 }
 
 // A whole read on the port; the memory as the window's document holds it after a read into
@@ -299,23 +247,47 @@ int runWrite(const QString& usage, const QStringList& arguments) {
             "back afterwards and compared; the channels and settings that differ are listed on "
             "standard output and the status is 1. Ctrl+C (or SIGTERM, or SIGHUP when the terminal "
             "closes) stops the write, leaving the radio with the blocks written so far and a "
-            "copy of the file among the backups: write again to finish."));
+            "copy of the file among the backups: write again to finish. Given several times, "
+            "--port writes one radio on each port at the same time, with a progress line each and "
+            "a table on standard output at the end: port, result, time, verify result and the "
+            "backup that undoes the write (with --read-first) or holds what was sent. With "
+            "--read-first, --repeat or --log one port gets that table too. The status is then 0 "
+            "only when every radio succeeded."));
     command.parser().addOption(portOption());
     const QCommandLineOption verify(QStringLiteral("verify"),
                                     QStringLiteral("Read the radio back and compare."));
-    command.parser().addOption(verify);
+    const QCommandLineOption readFirst(
+        QStringLiteral("read-first"),
+        QStringLiteral("Read the radio first and keep that copy, which undoes the write; when "
+                       "the read fails, nothing is written."));
+    const QCommandLineOption repeat(
+        QStringLiteral("repeat"),
+        QStringLiteral("Afterwards, ask for the next radios on the same ports (Enter to go on, q "
+                       "to stop)."));
+    const QCommandLineOption log(
+        QStringLiteral("log"),
+        QStringLiteral("Add a CSV line per radio to LOG: time (UTC), port, file, result, verify "
+                       "result, backups."),
+        QStringLiteral("LOG"));
+    command.parser().addOptions({verify, readFirst, repeat, log});
     command.addPositional(QStringLiteral("IN.sin"), QStringLiteral("The channel data file."));
     if (const std::optional<int> status = command.parse(arguments))
         return *status;
-    const QString port = chosenPort(command, QStringLiteral("write"));
-    if (port.isEmpty())
+    const QStringList ports = chosenPorts(command);
+    if (ports.isEmpty())
         return kUsage;
+    const QString port = ports.front();
     const QString in = command.positionals().at(0);
     RadioImage image;
     if (const QString error = loadImageFile(in, image); !error.isEmpty())
         return fail(QStringLiteral("write: ") + error);
     if (const QString why = notARadioImage(in, image); !why.isEmpty())
         return fail(QStringLiteral("write: %1: %2; nothing sent").arg(in, why));
+    if (ports.size() > 1 || command.parser().isSet(readFirst) || command.parser().isSet(repeat) ||
+        command.parser().isSet(log))
+        return runFleetWrite(ports, image, QFileInfo(in).absoluteFilePath(),
+                             {command.parser().isSet(verify), command.parser().isSet(readFirst)},
+                             command.parser().isSet(repeat), command.parser().value(log));
 
     // Also between the write and its verify, which then stops at its first wait.
     const StopSignals stopSignals;
@@ -329,7 +301,7 @@ int runWrite(const QString& usage, const QStringList& arguments) {
         const TransferResult written = CloneJob(ui, &serial, &pacer).write(port, image);
         const bool reachedRadio = worthABackup(TransferDirection::Write, written);
         if (reachedRadio)
-            keepCopy(image, TransferDirection::Write);
+            keepCopy(image, TransferDirection::Write, false, QFileInfo(in).absoluteFilePath());
         if (written.outcome != TransferOutcome::Completed)
             return transferFailed(title, written, serial.errorString(),
                                   reachedRadio ? QStringLiteral("%1 of %2 blocks written: write "

@@ -19,18 +19,20 @@ QString minutesAndSeconds(qint64 ms) {
     return QStringLiteral("%1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0'));
 }
 
+} // namespace
+
 // A bar redraws its line with escape sequences, which a dumb terminal (an editor's shell
 // window) shows as they are: that one gets the plain lines a file gets.
-bool drawsBars() {
+bool drawsProgressBars() {
     const char* term = std::getenv("TERM");
     return ::isatty(STDERR_FILENO) == 1 && !(term && std::strcmp(term, "dumb") == 0);
 }
 
-} // namespace
-
 TerminalTransferUi::TerminalTransferUi(QString title, int blocks,
-                                       const volatile std::sig_atomic_t& stop)
-    : title_(std::move(title)), blocks_(blocks), stop_(stop), terminal_(drawsBars()) {}
+                                       const volatile std::sig_atomic_t& stop, ProgressRows* rows,
+                                       int row)
+    : title_(std::move(title)), blocks_(blocks), stop_(stop), rows_(rows), row_(row),
+      terminal_(drawsProgressBars()) {}
 
 // Only the words before the first block: after that the status line is the block count.
 void TerminalTransferUi::setStatusText(const QString& text) {
@@ -86,6 +88,10 @@ void TerminalTransferUi::drawBar() {
 
 // On a terminal every line overwrites the one before it until the transfer ends.
 void TerminalTransferUi::show(const QString& line) {
+    if (rows_) {
+        rows_->show(row_, line);
+        return;
+    }
     const QByteArray text = line.toLocal8Bit();
     if (terminal_) {
         std::fprintf(stderr, "\r\033[K%s", text.constData());

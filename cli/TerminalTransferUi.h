@@ -16,10 +16,23 @@
 
 namespace quorl {
 
+// Whether standard error is a terminal that redraws lines; else progress comes as plain lines.
+bool drawsProgressBars();
+
+// Where the transfers of several radios at once show their lines, one row per radio, from
+// the threads that run them.
+class ProgressRows {
+public:
+    virtual ~ProgressRows() = default;
+    virtual void show(int row, const QString& line) = 0;
+};
+
 class TerminalTransferUi final : public TransferUi {
 public:
-    // `title` heads every line ("read COM1"); `blocks` is how many the transfer moves.
-    TerminalTransferUi(QString title, int blocks, const volatile std::sig_atomic_t& stop);
+    // `title` heads every line ("read COM1"); `blocks` is how many the transfer moves. With
+    // `rows` the lines go to its `row` instead of standard error.
+    TerminalTransferUi(QString title, int blocks, const volatile std::sig_atomic_t& stop,
+                       ProgressRows* rows = nullptr, int row = 0);
 
     void setStatusText(const QString& text) override;
     int stepProgress() override;
@@ -38,6 +51,8 @@ private:
     QString title_;
     int blocks_;
     const volatile std::sig_atomic_t& stop_;
+    ProgressRows* rows_;
+    int row_;
     bool terminal_;
     int done_ = 0;
     int lastTenth_ = 0;

@@ -35,7 +35,8 @@ struct Command {
 constexpr std::array kCommands{
     Command{"ports", "", "the serial ports and the COM names", runPorts},
     Command{"read", "[--port P] OUT.sin", "read the radio's memory into a file", runRead},
-    Command{"write", "[--port P] [--verify] IN.sin", "write a file into the radio", runWrite},
+    Command{"write", "[--port P]... [--verify] [--read-first] [--repeat] [--log LOG] IN.sin",
+            "write a file into one radio or several at once", runWrite},
     Command{"dump", "FILE.sin", "settings and channels in words", runDump},
     Command{"export", "[--format F] FILE.sin OUT.csv", "the channel table as CSV", runExport},
     Command{"import", "[--format F] [--strict] IN.csv FILE.sin", "a CSV channel table into a file",

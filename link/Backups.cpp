@@ -1,9 +1,13 @@
 #include "Backups.h"
 
+#include "ChannelCodec.h"
 #include "ChannelFile.h"
+#include "FileWriter.h"
+#include "SettingsCodec.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QStandardPaths>
 
@@ -32,6 +36,25 @@ QString fileName(const QDateTime& when, TransferDirection direction, bool shortR
            (shortRead ? QStringLiteral("-short") : QString()) + QStringLiteral(".sin");
 }
 
+const QString kSentKey = QStringLiteral("sent: ");
+
+// The note beside a copy: the same name, ending in ".txt".
+QString notePath(const QString& copy) {
+    return copy.chopped(4) + QStringLiteral(".txt");
+}
+
+// The file named on the note's "sent:" line, if any.
+QString sentFile(const QString& copy) {
+    QFile note(notePath(copy));
+    if (!QFileInfo(note).isFile() || !note.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray text = note.read(64 * 1024);
+    for (const QString& line : QString::fromUtf8(text).split(QLatin1Char('\n')))
+        if (line.startsWith(kSentKey))
+            return line.mid(kSentKey.size());
+    return {};
+}
+
 // Our copies in the folder, oldest first.
 QStringList backupNames(const QDir& folder) {
     QStringList names = folder.entryList({QStringLiteral("*.sin")}, QDir::Files, QDir::Name);
@@ -49,11 +72,27 @@ QString backupFolder() {
            QStringLiteral("/quorl/backups");
 }
 
+BackupContents describeBackup(const RadioImage& image) {
+    const SettingsState settings = decodeSettings(image);
+    const auto text = [](std::string_view words) {
+        return QString::fromLatin1(words.data(), static_cast<qsizetype>(words.size()));
+    };
+    BackupContents contents{QStringLiteral("-"), QStringLiteral("-"), 0};
+    if (settings.type != kNoSelection) {
+        contents.model = text(kTypeTexts[settings.type]);
+        if (settings.field != kNoSelection)
+            contents.band = text(fieldBandTexts(settings.type)[settings.field]);
+    }
+    for (int channel = 1; channel <= kChannelCount; ++channel)
+        contents.channels += channelInUse(image, channel) ? 1 : 0;
+    return contents;
+}
+
 BackupResult keepBackup(const RadioImage& image, TransferDirection direction, const QDateTime& when,
-                        bool shortRead) {
+                        bool shortRead, const QString& sent) {
     const QDir folder(backupFolder());
     if (!folder.mkpath(QStringLiteral(".")))
-        return {{}, folder.path() + QStringLiteral(": cannot create the folder")};
+        return {{}, folder.path() + QStringLiteral(": cannot create the folder"), {}};
 
     // Two copies in the same millisecond: the later one takes the next free millisecond. So
     // does a copy whose name something has already, a link planted there included: that is
@@ -65,13 +104,30 @@ BackupResult keepBackup(const RadioImage& image, TransferDirection direction, co
         if (saved.ok)
             break;
         if (saved.error != std::errc::file_exists || attempt == kNameAttempts)
-            return {{}, QFile::decodeName(QByteArray::fromStdString(saved.reason))};
+            return {{}, QFile::decodeName(QByteArray::fromStdString(saved.reason)), {}};
     }
 
+    BackupResult kept{path, {}, {}};
+    // "model: ZR - 101S", "band: 400 - 470MHz" and, for a write, "sent: FILE", one line each.
+    const BackupContents contents = describeBackup(image);
+    QString text = QStringLiteral("model: %1\nband: %2\n").arg(contents.model, contents.band);
+    if (!sent.isEmpty())
+        text += kSentKey + sent + QLatin1Char('\n');
+    const QByteArray note = text.toUtf8();
+    if (const FileResult noted =
+            createNewFile(QFile::encodeName(notePath(path)).toStdString(),
+                          std::string_view(note.constData(), std::size_t(note.size())));
+        !noted.ok)
+        kept.warning = QStringLiteral("%1 is kept, but not the note of what it holds: %2")
+                           .arg(path, QFile::decodeName(QByteArray::fromStdString(noted.reason)));
+
     const QStringList names = backupNames(folder);
-    for (qsizetype i = 0; i + kBackupsKept < names.size(); ++i)
-        QFile::remove(folder.filePath(names[i]));
-    return {path, {}};
+    for (qsizetype i = 0; i + kBackupsKept < names.size(); ++i) {
+        const QString old = folder.filePath(names[i]);
+        QFile::remove(notePath(old));
+        QFile::remove(old);
+    }
+    return kept;
 }
 
 bool worthABackup(TransferDirection direction, const TransferResult& result) {
@@ -90,9 +146,11 @@ QList<Backup> listBackups() {
         const QRegularExpressionMatch match = backupName().match(*name);
         QDateTime time = QDateTime::fromString(match.captured(1), kTimeFormat);
         time.setTimeSpec(Qt::UTC);
+        const QString path = folder.filePath(*name);
         backups.push_back(
-            {folder.filePath(*name), time,
-             match.captured(2) == kReadWord ? TransferDirection::Read : TransferDirection::Write});
+            {path, time,
+             match.captured(2) == kReadWord ? TransferDirection::Read : TransferDirection::Write,
+             sentFile(path)});
     }
     return backups;
 }

@@ -20,4 +20,9 @@ QString serialDevicePath(const QString& portName) {
 #endif
 }
 
+QString portWords(const QString& portName) {
+    const QString device = serialDevicePath(portName);
+    return device == portName ? portName : QStringLiteral("%1 (%2)").arg(portName, device);
+}
+
 } // namespace quorl

@@ -11,4 +11,7 @@ namespace quorl {
 // /dev/ttyUSB<n−1>; any other name is passed on unchanged.
 QString serialDevicePath(const QString& portName);
 
+// "COM1 (/dev/ttyUSB0)", or the path alone when the port was given as one.
+QString portWords(const QString& portName);
+
 } // namespace quorl

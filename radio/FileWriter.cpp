@@ -194,4 +194,22 @@ FileResult createNewFile(const fs::path& path, std::string_view bytes) {
     return finish(path, temp, tempPath, bytes, name);
 }
 
+FileResult appendToFile(const fs::path& path, std::string_view bytes) {
+    Descriptor file;
+    struct stat info {};
+    FileResult opened = posix::openRegular(path, O_WRONLY | O_APPEND, file, info);
+    if (!opened.ok && opened.error == std::errc::no_such_file_or_directory) {
+        // O_EXCL: a name that appeared meanwhile, a dangling link included, is refused.
+        file = Descriptor(::open(
+            path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_EXCL | O_NOCTTY | O_CLOEXEC, 0666));
+        if (!file)
+            return failureFromErrno(path);
+    } else if (!opened.ok) {
+        return opened;
+    }
+    if (!writeAll(file.get(), bytes) || ::fsync(file.get()) != 0 || !file.close())
+        return failureFromErrno(path);
+    return posix::success(path);
+}
+
 } // namespace quorl

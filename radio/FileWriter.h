@@ -23,4 +23,10 @@ FileResult replaceFile(const std::filesystem::path& path, std::string_view bytes
 // link included, is neither followed nor replaced: the error is then file_exists.
 FileResult createNewFile(const std::filesystem::path& path, std::string_view bytes);
 
+// Adds the bytes at the end of the file, creating it if it is missing, and flushes them to
+// disk; a log's lines from several programs never overwrite each other. What is not a regular
+// file is refused and left alone, as replaceFile refuses it. A failure half-way may leave part
+// of the bytes at the end.
+FileResult appendToFile(const std::filesystem::path& path, std::string_view bytes);
+
 } // namespace quorl

@@ -2,6 +2,7 @@
 
 #include "Backups.h"
 
+#include "ChannelCodec.h"
 #include "ChannelFile.h"
 #include "IsolatedBackups.h"
 #include "RandomImage.h"
@@ -41,6 +42,8 @@ TEST(Backups, NewestTwoHundredKeptNewestFirst) {
     ASSERT_TRUE(loadChannelFile(backups.front().path.toStdString(), newest).ok);
     EXPECT_TRUE(newest == randomImage(kBackupsKept + 2));
     EXPECT_TRUE(foreign.exists()) << "a file that is not a copy of ours stays";
+    EXPECT_EQ(QDir(isolated.path()).entryList({QStringLiteral("*.txt")}).size(), kBackupsKept)
+        << "a note goes with its copy";
 }
 
 // A read that missed bytes says so in its copy's name, and the copy counts among ours.
@@ -84,7 +87,35 @@ TEST(Backups, PlantedLinksAreNeitherFollowedNorReplaced) {
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), "mine");
     EXPECT_FALSE(QFile::exists(missing));
-    EXPECT_EQ(folder.entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot).size(), 3);
+    // The two links, the copy and its note.
+    EXPECT_EQ(folder.entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot).size(), 4);
+}
+
+// The note beside a copy names the model and band of its image and the file a write sent.
+TEST(Backups, NoteSaysWhatTheCopyHolds) {
+    const IsolatedBackups isolated;
+    RadioImage image;
+    resetImage(image);
+    ChannelSheet sheet = decodeChannels(image);
+    for (const int channel : {5, 9})
+        sheet.rows[channel] = {"", "146.00000", "146.00000", "OFF", "OFF", "Yes", "High", "No", ""};
+    encodeChannels(sheet, image);
+    image[kModelType] = 2;  // ZR - 103S
+    image[kModelField] = 1; // its second band
+    const BackupResult kept =
+        keepBackup(image, TransferDirection::Write, kStart, false, QStringLiteral("/plans/a.sin"));
+    ASSERT_TRUE(kept.ok() && kept.warning.isEmpty()) << kept.error.toStdString();
+    QFile note(
+        QDir(isolated.path()).filePath(QStringLiteral("2025-01-31T14-03-22.123Z-write.txt")));
+    ASSERT_TRUE(note.open(QIODevice::ReadOnly));
+    EXPECT_EQ(note.readAll(), "model: ZR - 103S\nband: 144 - 146MHz\nsent: /plans/a.sin\n");
+    EXPECT_EQ(listBackups().front().sent, QStringLiteral("/plans/a.sin"));
+    EXPECT_EQ(describeBackup(image).channels, 2);
+
+    image[kModelType] = 0x7F;
+    const BackupContents unnamed = describeBackup(image);
+    EXPECT_EQ(unnamed.model, QStringLiteral("-"));
+    EXPECT_EQ(unnamed.band, QStringLiteral("-"));
 }
 
 TEST(Backups, KeptForCompleteReadsAndWritesThatReachedTheRadio) {

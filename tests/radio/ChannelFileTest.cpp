@@ -1,4 +1,5 @@
 #include "ChannelFile.h"
+#include "FileWriter.h"
 
 #include <gtest/gtest.h>
 
@@ -129,6 +130,27 @@ TEST_F(ChannelFile, WhatIsNotARegularFileIsNeitherReadNorReplaced) {
     }
     ::alarm(0);
     EXPECT_EQ(filesInFolder(), 3);
+}
+
+// A log's lines: each added at the end of what is there, and only to a regular file.
+TEST_F(ChannelFile, AppendAddsToTheEndAndOnlyOfARegularFile) {
+    ASSERT_TRUE(appendToFile(file("log.csv"), "first\n").ok);
+    ASSERT_TRUE(appendToFile(file("log.csv"), "second\n").ok);
+    const std::string expected = "first\nsecond\n";
+    EXPECT_EQ(contents(file("log.csv")), Bytes(expected.begin(), expected.end()));
+
+    ASSERT_EQ(::mkfifo(file("pipe.csv").c_str(), 0600), 0);
+    fs::create_directory(file("folder.csv"));
+    fs::create_symlink("/dev/null", file("device.csv"));
+    ::alarm(10);
+    for (const char* name : {"pipe.csv", "folder.csv", "device.csv"}) {
+        const fs::file_type type = fs::status(file(name)).type();
+        const FileResult added = appendToFile(file(name), "line\n");
+        EXPECT_FALSE(added.ok) << name;
+        EXPECT_EQ(added.reason, "it is not a regular file") << name;
+        EXPECT_EQ(fs::status(file(name)).type(), type) << name;
+    }
+    ::alarm(0);
 }
 
 TEST_F(ChannelFile, SaveReplacesOldFileKeepingItsPermissionsAndLinks) {

@@ -1,0 +1,243 @@
+#include "FleetWrite.h"
+
+#include "Backups.h"
+#include "CloneJob.h"
+#include "CommandParser.h"
+#include "FleetBoard.h"
+#include "ImageWords.h"
+#include "SerialDevice.h"
+#include "SerialPort.h"
+#include "ThreadPacer.h"
+#include "TransferEnd.h"
+#include "WriteLog.h"
+
+#include <QElapsedTimer>
+#include <QThread>
+
+#include <algorithm>
+#include <cstdio>
+#include <memory>
+#include <optional>
+
+namespace quorl {
+
+namespace {
+
+constexpr std::size_t kWriteLength = CloneProtocol::kWriteBlocks * CloneProtocol::kBlockSize;
+
+const QString kNotAsked = QStringLiteral("-");
+
+// Keeps a copy and returns its path; empty, with a warning noted, when none could be kept.
+QString keepCopy(PortResult& port, const RadioImage& image, TransferDirection direction,
+                 bool shortRead = false, const QString& sent = {}) {
+    const BackupResult backup =
+        keepBackup(image, direction, QDateTime::currentDateTimeUtc(), shortRead, sent);
+    if (!backup.ok())
+        port.warnings.push_back(QStringLiteral("no backup kept: ") + backup.error);
+    else if (!backup.warning.isEmpty())
+        port.warnings.push_back(backup.warning);
+    return backup.path;
+}
+
+struct PortRead {
+    std::optional<RadioImage> image; // as a new document holds it after the read
+    QString copy;
+    QString failure;
+    bool shortRead = false;
+};
+
+PortRead readPort(PortResult& port, const QString& title, const volatile std::sig_atomic_t& stop,
+                  ProgressRows& rows, int row) {
+    SerialPort serial;
+    ThreadPacer pacer;
+    TerminalTransferUi ui(title, CloneProtocol::kReadBlocks, stop, &rows, row);
+    const ReadResult read = CloneJob(ui, &serial, &pacer).read(port.port);
+    if (read.outcome != TransferOutcome::Completed)
+        return {std::nullopt, {}, failureWords(read, serial.errorString())};
+    RadioImage image;
+    resetImage(image);
+    adoptRead(read.memory, image);
+    const bool shortRead = !read.missing.empty();
+    if (shortRead)
+        port.warnings.push_back(missingBytesText(read.missing));
+    return {image, keepCopy(port, image, TransferDirection::Read, shortRead), {}, shortRead};
+}
+
+QString seconds(qint64 milliseconds) {
+    return QString::number(milliseconds / 1000.0, 'f', 1) + QStringLiteral(" s");
+}
+
+// The port, result, time, verify and backup of each radio, in columns.
+void printSummary(const std::vector<PortResult>& results) {
+    QList<QStringList> rows{{QStringLiteral("PORT"), QStringLiteral("RESULT"),
+                             QStringLiteral("TIME"), QStringLiteral("VERIFY"),
+                             QStringLiteral("BACKUP")}};
+    for (const PortResult& r : results) {
+        const QString backup = !r.readFirstCopy.isEmpty() ? r.readFirstCopy
+                               : !r.writeCopy.isEmpty()   ? r.writeCopy
+                                                          : kNotAsked;
+        rows.push_back({portWords(r.port), r.result, seconds(r.milliseconds), r.verify, backup});
+    }
+    std::vector<qsizetype> widths(rows.front().size(), 0);
+    for (const QStringList& row : rows)
+        for (qsizetype c = 0; c < row.size(); ++c)
+            widths[c] = std::max(widths[c], row[c].size());
+    for (const QStringList& row : rows) {
+        QString line;
+        for (qsizetype c = 0; c < row.size(); ++c)
+            line += row[c].leftJustified(c + 1 < row.size() ? widths[c] + 2 : 0);
+        std::printf("%s\n", line.toLocal8Bit().constData());
+    }
+    for (const PortResult& r : results)
+        for (const std::string& difference : r.differences)
+            std::printf("%s: %s\n", qPrintable(r.port), difference.c_str());
+    std::fflush(stdout);
+}
+
+std::vector<PortResult> writeAll(const QStringList& ports, const RadioImage& image,
+                                 const QString& file, const WriteOptions& options) {
+    FleetBoard board(static_cast<int>(ports.size()));
+    std::vector<PortResult> results(ports.size());
+    std::vector<std::unique_ptr<QThread>> threads;
+    for (qsizetype i = 0; i < ports.size(); ++i) {
+        // The thread creates its own serial port, which then belongs to it.
+        threads.emplace_back(QThread::create([&, i] {
+            results[i] = writeOnePort(ports[i], image, file, options, stopRequested, board,
+                                      static_cast<int>(i));
+        }));
+        threads.back()->start();
+    }
+    for (const auto& thread : threads)
+        thread->wait();
+    board.finish();
+    return results;
+}
+
+// Enter goes on, "q" (or the end of the input, or a stop signal) stops.
+bool nextRoundWanted() {
+    std::fputs("quorl-cli: connect the next radios and press Enter (q and Enter to stop): ",
+               stderr);
+    std::fflush(stderr);
+    char answer[256];
+    if (!std::fgets(answer, sizeof answer, stdin) || stopRequested != 0)
+        return false;
+    const QString text = QString::fromLocal8Bit(answer).trimmed();
+    return text.compare(QStringLiteral("q"), Qt::CaseInsensitive) != 0;
+}
+
+} // namespace
+
+PortResult writeOnePort(const QString& port, const RadioImage& image, const QString& file,
+                        const WriteOptions& options, const volatile std::sig_atomic_t& stop,
+                        ProgressRows& rows, int row) {
+    QElapsedTimer clock;
+    clock.start();
+    PortResult r;
+    r.port = port;
+    r.verify = options.verify ? QStringLiteral("not verified") : kNotAsked;
+    const QString words = portWords(port);
+    const auto done = [&] {
+        r.milliseconds = clock.elapsed();
+        return r;
+    };
+
+    if (options.readFirst) {
+        const PortRead before = readPort(r, QStringLiteral("read ") + words, stop, rows, row);
+        r.readFirstCopy = before.copy;
+        if (!before.image) {
+            r.result = QStringLiteral("read first: %1; nothing written").arg(before.failure);
+            return done();
+        }
+        // A copy with holes, or none at all, could not undo the write.
+        if (before.shortRead || before.copy.isEmpty()) {
+            r.result = before.shortRead ? QStringLiteral("read first: the radio's replies left "
+                                                         "bytes out; nothing written")
+                                        : QStringLiteral("read first: no backup kept; nothing "
+                                                         "written");
+            return done();
+        }
+    }
+
+    {
+        SerialPort serial;
+        ThreadPacer pacer;
+        TerminalTransferUi ui(QStringLiteral("write ") + words, CloneProtocol::kWriteBlocks, stop,
+                              &rows, row);
+        const TransferResult written = CloneJob(ui, &serial, &pacer).write(port, image);
+        if (worthABackup(TransferDirection::Write, written))
+            r.writeCopy = keepCopy(r, image, TransferDirection::Write, false, file);
+        if (written.outcome != TransferOutcome::Completed) {
+            r.result = QStringLiteral("%1; %2").arg(failureWords(written, serial.errorString()),
+                                                    r.writeCopy.isEmpty()
+                                                        ? QStringLiteral("nothing written")
+                                                        : QStringLiteral("%1 of %2 blocks written")
+                                                              .arg(written.blocks)
+                                                              .arg(CloneProtocol::kWriteBlocks));
+            return done();
+        }
+    }
+    r.result = QStringLiteral("written");
+    if (!options.verify) {
+        r.ok = true;
+        return done();
+    }
+
+    const PortRead after = readPort(r, QStringLiteral("verify ") + words, stop, rows, row);
+    r.verifyCopy = after.copy;
+    if (!after.image) {
+        r.verify += QStringLiteral(": ") + after.failure;
+        return done();
+    }
+    r.differences = describeDifferences(image, *after.image, kWriteLength);
+    r.ok = r.differences.empty();
+    r.verify = r.ok ? QStringLiteral("holds the file") : QStringLiteral("differs");
+    return done();
+}
+
+int runFleetWrite(const QStringList& ports, const RadioImage& image, const QString& file,
+                  const WriteOptions& options, bool repeat, const QString& logPath) {
+    if (!logPath.isEmpty())
+        if (const QString error = startWriteLog(logPath); !error.isEmpty())
+            return fail(QStringLiteral("write: cannot keep the log: %1; nothing sent").arg(error));
+
+    const StopSignals stopSignals;
+    int radios = 0;
+    int failed = 0;
+    bool logFailed = false;
+    for (;;) {
+        const std::vector<PortResult> results = writeAll(ports, image, file, options);
+        const QDateTime finished = QDateTime::currentDateTimeUtc();
+        for (const PortResult& r : results) {
+            for (const QString& warning : r.warnings)
+                warn(QStringLiteral("%1: %2").arg(portWords(r.port), warning));
+            ++radios;
+            failed += r.ok ? 0 : 1;
+            if (logPath.isEmpty())
+                continue;
+            if (const QString error = appendToWriteLog(logPath, finished, file, r);
+                !error.isEmpty()) {
+                fail(QStringLiteral("write: %1 is not in the log: %2").arg(r.port, error));
+                logFailed = true;
+            }
+        }
+        printSummary(results);
+        if (repeat)
+            std::fprintf(stderr, "quorl-cli: %d radios so far: %d written, %d failed\n", radios,
+                         radios - failed, failed);
+        if (stopRequested != 0)
+            return fail(QStringLiteral("write: %1").arg(stopWords(stopRequested)),
+                        kStoppedBySignal + stopRequested);
+        if (!repeat || !nextRoundWanted())
+            break;
+    }
+    if (stopRequested != 0)
+        return fail(QStringLiteral("write: %1").arg(stopWords(stopRequested)),
+                    kStoppedBySignal + stopRequested);
+    if (failed > 0)
+        return fail(QStringLiteral("write: %1 of %2 radios failed (see the summary)")
+                        .arg(failed)
+                        .arg(radios));
+    return logFailed ? kFailure : kSuccess;
+}
+
+} // namespace quorl
