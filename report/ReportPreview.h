@@ -26,10 +26,6 @@ public:
     // True once the user chose Print...: the caller then opens the print dialog.
     bool printChosen() const { return printChosen_; }
 
-    QPushButton* nextButton() const { return next_; }
-    QPushButton* prevButton() const { return prev_; }
-    QPushButton* fitButton() const { return fit_; }
-
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 

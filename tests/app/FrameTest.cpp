@@ -5,7 +5,7 @@
 #include "CZolApp.h"
 #include "CZolView.h"
 #include "CommandTable.h"
-#include "ControlId.h"
+#include "FindControl.h"
 #include "FormIds.h"
 #include "MessageRecorder.h"
 #include "PortSelection.h"
@@ -145,11 +145,12 @@ void FrameTest::laterCommandsArePresentButDisabled() {
     auto app = apptest::startApp();
     QVERIFY(app);
     CMainFrame* frame = app->mainFrame();
-    for (int id :
-         {kCmdFileNew, kCmdFileOpen, kCmdFileSave, kCmdFileSaveAs, kCmdAppExit, kCmdReadFromRadio,
-          kCmdWriteToRadio, kCmdTestMode, kCmdEditData, kCmdTot, kCmdPttId, kCmdEmergencyCall,
-          kCmdOptionFunction, kCmdPort1, kCmdPort4, kCmdViewToolbar, kCmdAppAbout, kCmdHelp,
-          kCmdFilePrint, kCmdFilePrintPreview, kCmdFilePrintSetup})
+    for (int id : {kCmdFileNew,        kCmdFileOpen,      kCmdFileSave,     kCmdFileSaveAs,
+                   kCmdAppExit,        kCmdReadFromRadio, kCmdWriteToRadio, kCmdTestMode,
+                   kCmdEditData,       kCmdTot,           kCmdPttId,        kCmdEmergencyCall,
+                   kCmdOptionFunction, kCmdPort1,         kCmdPort4,        kCmdViewToolbar,
+                   kCmdAppAbout,       kCmdHelp,          kCmdFilePrint,    kCmdFilePrintPreview,
+                   kCmdFilePrintSetup})
         QVERIFY2(frame->command(id)->isEnabled(), qPrintable(QString::number(id)));
 }
 
@@ -163,9 +164,9 @@ void FrameTest::testModeKeyOpensTheDebugDialogForThePanelsBand() {
     QString high;
     apptest::inspectNextModal([&](QWidget* dialog) {
         title = dialog->windowTitle();
-        auto* tree = ui::findControl<QTreeWidget>(dialog, TestModeDialog::kIdTree);
+        auto* tree = test::findControl<QTreeWidget>(dialog, TestModeDialog::kIdTree);
         tree->setCurrentItem(tree->topLevelItem(0)->child(0));
-        high = ui::findControl<QLineEdit>(dialog, TestModeDialog::kIdReceiveFrequency)->text();
+        high = test::findControl<QLineEdit>(dialog, TestModeDialog::kIdReceiveFrequency)->text();
     });
     QTest::keyClick(app->mainFrame(), Qt::Key_T, Qt::ControlModifier);
     QCOMPARE(title, "Debug Mode for QUORL Software");
@@ -213,7 +214,8 @@ void FrameTest::hoveringAButtonShowsItsPrompt() {
 
 void FrameTest::statusBarShowsIdleTextAndLockPanes() {
     CMainFrame frame;
-    QCOMPARE(frame.messagePane()->text(), "For Help，Please Press F1");
+    QCOMPARE(test::findControl<QLabel>(&frame, QStringLiteral("MessagePane"))->text(),
+             "For Help，Please Press F1");
     QStringList panes;
     for (const QLabel* label : frame.statusBar()->findChildren<QLabel*>())
         panes.append(label->text());
@@ -295,8 +297,8 @@ void FrameTest::portKeysNeverChangeThePort() {
 void FrameTest::acceleratorBeatsAFocusedEditField() {
     auto app = apptest::startApp();
     QVERIFY(app);
-    auto* squelch = ui::findControl<QComboBox>(app->view(), kIdSquelchLevel);
-    auto* greedy = new GreedyEdit(app->view()->form());
+    auto* squelch = test::findControl<QComboBox>(app->view(), kIdSquelchLevel);
+    auto* greedy = new GreedyEdit(app->view()->widget());
     greedy->show();
     for (QWidget* field : QList<QWidget*>{squelch->lineEdit(), greedy}) {
         field->setFocus();
@@ -341,7 +343,7 @@ void FrameTest::windowStartsSizedCentredAndCaptioned() {
     CMainFrame* frame = app->mainFrame();
     QCOMPARE(frame->windowTitle(), "QUORL Programming Software");
     // The first initial update fitted the frame to the form; it is centred when shown.
-    QCOMPARE(app->view()->maximumViewportSize(), app->view()->form()->size());
+    QCOMPARE(app->view()->maximumViewportSize(), app->view()->widget()->size());
     const QPoint offCentre =
         frame->frameGeometry().center() - frame->screen()->availableGeometry().center();
     QVERIFY2(offCentre.manhattanLength() <= 2, qPrintable(QString::number(offCentre.x())));
