@@ -85,10 +85,6 @@ bool ReportPreview::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
-int ReportPreview::firstPage() const {
-    return pages_->firstPage();
-}
-
 void ReportPreview::turn(int pages) {
     const int first = std::clamp(pages_->firstPage() + pages, 1, kReportPageCount - 1);
     pages_->setFirstPage(first);

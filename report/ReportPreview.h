@@ -21,8 +21,6 @@ class ReportPreview : public QDialog {
 public:
     ReportPreview(const QPrinter& printer, const ReportPainter& report, QWidget* parent = nullptr);
 
-    // The left-hand page shown; the right-hand one follows it.
-    int firstPage() const;
     // True once the user chose Print...: the caller then opens the print dialog.
     bool printChosen() const { return printChosen_; }
 

@@ -175,7 +175,7 @@ void FrameTest::testModeKeyOpensTheDebugDialogForThePanelsBand() {
 
 void FrameTest::toolbarButtonsInOrder() {
     CMainFrame frame;
-    QToolBar* bar = frame.toolBar();
+    QToolBar* bar = test::findControl<QToolBar>(&frame, "Toolbar");
     const QList<int> expected{kCmdFileNew,       kCmdFileOpen,
                               kCmdFileSave,      0,
                               kCmdReadFromRadio, kCmdWriteToRadio,
@@ -207,7 +207,8 @@ void FrameTest::hoveringAButtonShowsItsPrompt() {
     auto app = apptest::startApp();
     QVERIFY(app);
     CMainFrame* frame = app->mainFrame();
-    QWidget* button = frame->toolBar()->widgetForAction(frame->command(kCmdFileOpen));
+    QWidget* button = test::findControl<QToolBar>(frame, "Toolbar")
+                          ->widgetForAction(frame->command(kCmdFileOpen));
     QTest::mouseMove(button);
     QTRY_COMPARE(frame->statusBar()->currentMessage(), "Open an existing document");
 }
@@ -321,7 +322,7 @@ void FrameTest::viewMenuTogglesBars() {
     QVERIFY(view->actions().at(0)->isChecked());
     QTest::mouseClick(view, Qt::LeftButton, {},
                       view->actionGeometry(view->actions().at(0)).center());
-    QVERIFY(frame->toolBar()->isHidden());
+    QVERIFY(test::findControl<QToolBar>(frame, "Toolbar")->isHidden());
     openMenu(frame, "&View");
     QVERIFY(!view->actions().at(0)->isChecked());
     QTest::mouseClick(view, Qt::LeftButton, {},
@@ -329,7 +330,7 @@ void FrameTest::viewMenuTogglesBars() {
     QVERIFY(frame->statusBar()->isHidden());
     frame->command(kCmdViewToolbar)->trigger();
     frame->command(kCmdViewStatusBar)->trigger();
-    QVERIFY(!frame->toolBar()->isHidden());
+    QVERIFY(!test::findControl<QToolBar>(frame, "Toolbar")->isHidden());
     QVERIFY(!frame->statusBar()->isHidden());
 }
 

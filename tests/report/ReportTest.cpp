@@ -193,15 +193,15 @@ void ReportTest::previewShowsTwoPagesSideBySide() {
         QVERIFY(QTest::qWaitForWindowExposed(preview));
         QCOMPARE(pages->sheetRect(0).top(), pages->sheetRect(1).top());
         QVERIFY(pages->sheetRect(0).right() < pages->sheetRect(1).left());
-        shown.append(preview->firstPage());
+        shown.append(pages->firstPage());
         while (test::findControl<QPushButton>(preview, QStringLiteral("NextPage"))->isEnabled()) {
             QTest::mouseClick(test::findControl<QPushButton>(preview, QStringLiteral("NextPage")),
                               Qt::LeftButton);
-            shown.append(preview->firstPage());
+            shown.append(pages->firstPage());
         }
         QTest::mouseClick(test::findControl<QPushButton>(preview, QStringLiteral("PrevPage")),
                           Qt::LeftButton);
-        shown.append(preview->firstPage());
+        shown.append(pages->firstPage());
     });
     app->mainFrame()->command(kCmdFilePrintPreview)->trigger();
     QCOMPARE(shown, QList<int>({1, 3, 5, 3}));
