@@ -34,7 +34,6 @@ public:
     // keyboard policy takes the accelerators, and its transfers hold back the commands that
     // touch the document or the window.
     void setView(CZolView* view);
-    CZolView* view() const { return view_; }
 
     // The action of a command id of the command table, or null.
     QAction* command(int id) const;
@@ -46,7 +45,6 @@ public:
     void setRecentFiles(const QStringList& paths);
 
     QToolBar* toolBar() const { return toolBar_; }
-    QLabel* messagePane() const { return messagePane_; }
 
 signals:
     void filesDropped(const QStringList& paths);

@@ -39,8 +39,6 @@ public:
     CMainFrame* mainFrame() const { return frame_.get(); }
     CZolView* view() const { return view_; }
     CZolDoc& document() { return document_; }
-    const quorl::ToneTable& toneTable() const { return tones_; }
-    const quorl::RecentFileList& recentFiles() const { return recentFiles_; }
 
     void OnFileNew();
     void OnFileOpen();

@@ -17,10 +17,6 @@ class KeyIndicators : public QObject {
 public:
     explicit KeyIndicators(QStatusBar* statusBar);
 
-    QLabel* capsPane() const { return caps_; }
-    QLabel* numPane() const { return num_; }
-    QLabel* scrollPane() const { return scroll_; }
-
     // A key as its window got it, once per key.
     void keyEvent(const QKeyEvent& key);
 

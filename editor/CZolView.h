@@ -61,8 +61,6 @@ public:
 
     CMSFlexGrid* grid() const { return grid_; }
     SettingsPanel* settingsPanel() const { return panel_; }
-    QWidget* form() const { return widget(); }
-    const ui::DialogUnits& dialogUnits() const { return units_; }
 
 signals:
     // A hint for the status bar's message pane, by what the mouse pointer is over.

@@ -70,7 +70,6 @@ public:
     // A key about to reach a control; true when it was one of the table's keys and is done.
     bool keyPressed(QObject* receiver, QKeyEvent* event);
 
-    QMenu* contextMenu() const { return menu_; }
     QAction* action(SheetCommand command) const { return actions_.at(command); }
     const ImageHistory& history() const { return history_; }
 

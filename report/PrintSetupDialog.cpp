@@ -13,6 +13,7 @@ namespace quorl {
 PrintSetupDialog::PrintSetupDialog(QPrinter& printer, QWidget* parent)
     : QDialog(parent), printer_(printer), printers_(new QComboBox(this)) {
     setWindowTitle(QStringLiteral("Print Setup"));
+    printers_->setObjectName(QStringLiteral("Printer"));
     const QStringList names = QPrinterInfo::availablePrinterNames();
     printers_->addItems(names);
     QString current = printer.printerName();

@@ -16,8 +16,6 @@ class PrintSetupDialog : public QDialog {
 public:
     PrintSetupDialog(QPrinter& printer, QWidget* parent = nullptr);
 
-    QComboBox* printerList() const { return printers_; }
-
     void accept() override;
 
 private:

@@ -27,6 +27,9 @@ ReportPreview::ReportPreview(const QPrinter& printer, const ReportPainter& repor
       prev_(new QPushButton(QStringLiteral("Pre&v Page"), this)),
       fit_(new QPushButton(QStringLiteral("&Fit Page"), this)) {
     setWindowTitle(QStringLiteral("Print Preview"));
+    next_->setObjectName(QStringLiteral("NextPage"));
+    prev_->setObjectName(QStringLiteral("PrevPage"));
+    fit_->setObjectName(QStringLiteral("FitPage"));
     auto* close = new QPushButton(QStringLiteral("&Close"), this);
     auto* zoomIn = new QPushButton(QStringLiteral("Zoom &In"), this);
     auto* zoomOut = new QPushButton(QStringLiteral("Zoom &Out"), this);
@@ -80,10 +83,6 @@ bool ReportPreview::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     return QDialog::eventFilter(watched, event);
-}
-
-int ReportPreview::firstPage() const {
-    return pages_->firstPage();
 }
 
 void ReportPreview::turn(int pages) {

@@ -21,14 +21,8 @@ class ReportPreview : public QDialog {
 public:
     ReportPreview(const QPrinter& printer, const ReportPainter& report, QWidget* parent = nullptr);
 
-    // The left-hand page shown; the right-hand one follows it.
-    int firstPage() const;
     // True once the user chose Print...: the caller then opens the print dialog.
     bool printChosen() const { return printChosen_; }
-
-    QPushButton* nextButton() const { return next_; }
-    QPushButton* prevButton() const { return prev_; }
-    QPushButton* fitButton() const { return fit_; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

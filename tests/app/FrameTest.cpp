@@ -5,7 +5,7 @@
 #include "CZolApp.h"
 #include "CZolView.h"
 #include "CommandTable.h"
-#include "ControlId.h"
+#include "FindControl.h"
 #include "FormIds.h"
 #include "MessageRecorder.h"
 #include "PortSelection.h"
@@ -145,11 +145,12 @@ void FrameTest::laterCommandsArePresentButDisabled() {
     auto app = apptest::startApp();
     QVERIFY(app);
     CMainFrame* frame = app->mainFrame();
-    for (int id :
-         {kCmdFileNew, kCmdFileOpen, kCmdFileSave, kCmdFileSaveAs, kCmdAppExit, kCmdReadFromRadio,
-          kCmdWriteToRadio, kCmdTestMode, kCmdEditData, kCmdTot, kCmdPttId, kCmdEmergencyCall,
-          kCmdOptionFunction, kCmdPort1, kCmdPort4, kCmdViewToolbar, kCmdAppAbout, kCmdHelp,
-          kCmdFilePrint, kCmdFilePrintPreview, kCmdFilePrintSetup})
+    for (int id : {kCmdFileNew,        kCmdFileOpen,      kCmdFileSave,     kCmdFileSaveAs,
+                   kCmdAppExit,        kCmdReadFromRadio, kCmdWriteToRadio, kCmdTestMode,
+                   kCmdEditData,       kCmdTot,           kCmdPttId,        kCmdEmergencyCall,
+                   kCmdOptionFunction, kCmdPort1,         kCmdPort4,        kCmdViewToolbar,
+                   kCmdAppAbout,       kCmdHelp,          kCmdFilePrint,    kCmdFilePrintPreview,
+                   kCmdFilePrintSetup})
         QVERIFY2(frame->command(id)->isEnabled(), qPrintable(QString::number(id)));
 }
 
@@ -163,9 +164,9 @@ void FrameTest::testModeKeyOpensTheDebugDialogForThePanelsBand() {
     QString high;
     apptest::inspectNextModal([&](QWidget* dialog) {
         title = dialog->windowTitle();
-        auto* tree = ui::findControl<QTreeWidget>(dialog, TestModeDialog::kIdTree);
+        auto* tree = test::findControl<QTreeWidget>(dialog, TestModeDialog::kIdTree);
         tree->setCurrentItem(tree->topLevelItem(0)->child(0));
-        high = ui::findControl<QLineEdit>(dialog, TestModeDialog::kIdReceiveFrequency)->text();
+        high = test::findControl<QLineEdit>(dialog, TestModeDialog::kIdReceiveFrequency)->text();
     });
     QTest::keyClick(app->mainFrame(), Qt::Key_T, Qt::ControlModifier);
     QCOMPARE(title, "Debug Mode for QUORL Software");
@@ -174,7 +175,7 @@ void FrameTest::testModeKeyOpensTheDebugDialogForThePanelsBand() {
 
 void FrameTest::toolbarButtonsInOrder() {
     CMainFrame frame;
-    QToolBar* bar = frame.toolBar();
+    QToolBar* bar = test::findControl<QToolBar>(&frame, "Toolbar");
     const QList<int> expected{kCmdFileNew,       kCmdFileOpen,
                               kCmdFileSave,      0,
                               kCmdReadFromRadio, kCmdWriteToRadio,
@@ -206,14 +207,16 @@ void FrameTest::hoveringAButtonShowsItsPrompt() {
     auto app = apptest::startApp();
     QVERIFY(app);
     CMainFrame* frame = app->mainFrame();
-    QWidget* button = frame->toolBar()->widgetForAction(frame->command(kCmdFileOpen));
+    QWidget* button = test::findControl<QToolBar>(frame, "Toolbar")
+                          ->widgetForAction(frame->command(kCmdFileOpen));
     QTest::mouseMove(button);
     QTRY_COMPARE(frame->statusBar()->currentMessage(), "Open an existing document");
 }
 
 void FrameTest::statusBarShowsIdleTextAndLockPanes() {
     CMainFrame frame;
-    QCOMPARE(frame.messagePane()->text(), "For Help，Please Press F1");
+    QCOMPARE(test::findControl<QLabel>(&frame, QStringLiteral("MessagePane"))->text(),
+             "For Help，Please Press F1");
     QStringList panes;
     for (const QLabel* label : frame.statusBar()->findChildren<QLabel*>())
         panes.append(label->text());
@@ -295,8 +298,8 @@ void FrameTest::portKeysNeverChangeThePort() {
 void FrameTest::acceleratorBeatsAFocusedEditField() {
     auto app = apptest::startApp();
     QVERIFY(app);
-    auto* squelch = ui::findControl<QComboBox>(app->view(), kIdSquelchLevel);
-    auto* greedy = new GreedyEdit(app->view()->form());
+    auto* squelch = test::findControl<QComboBox>(app->view(), kIdSquelchLevel);
+    auto* greedy = new GreedyEdit(app->view()->widget());
     greedy->show();
     for (QWidget* field : QList<QWidget*>{squelch->lineEdit(), greedy}) {
         field->setFocus();
@@ -319,7 +322,7 @@ void FrameTest::viewMenuTogglesBars() {
     QVERIFY(view->actions().at(0)->isChecked());
     QTest::mouseClick(view, Qt::LeftButton, {},
                       view->actionGeometry(view->actions().at(0)).center());
-    QVERIFY(frame->toolBar()->isHidden());
+    QVERIFY(test::findControl<QToolBar>(frame, "Toolbar")->isHidden());
     openMenu(frame, "&View");
     QVERIFY(!view->actions().at(0)->isChecked());
     QTest::mouseClick(view, Qt::LeftButton, {},
@@ -327,7 +330,7 @@ void FrameTest::viewMenuTogglesBars() {
     QVERIFY(frame->statusBar()->isHidden());
     frame->command(kCmdViewToolbar)->trigger();
     frame->command(kCmdViewStatusBar)->trigger();
-    QVERIFY(!frame->toolBar()->isHidden());
+    QVERIFY(!test::findControl<QToolBar>(frame, "Toolbar")->isHidden());
     QVERIFY(!frame->statusBar()->isHidden());
 }
 
@@ -341,7 +344,7 @@ void FrameTest::windowStartsSizedCentredAndCaptioned() {
     CMainFrame* frame = app->mainFrame();
     QCOMPARE(frame->windowTitle(), "QUORL Programming Software");
     // The first initial update fitted the frame to the form; it is centred when shown.
-    QCOMPARE(app->view()->maximumViewportSize(), app->view()->form()->size());
+    QCOMPARE(app->view()->maximumViewportSize(), app->view()->widget()->size());
     const QPoint offCentre =
         frame->frameGeometry().center() - frame->screen()->availableGeometry().center();
     QVERIFY2(offCentre.manhattanLength() <= 2, qPrintable(QString::number(offCentre.x())));

@@ -5,6 +5,7 @@
 #include "CZolView.h"
 #include "ChannelCodec.h"
 #include "CommandTable.h"
+#include "FindControl.h"
 #include "IsolatedSettings.h"
 #include "MessageRecorder.h"
 #include "PreviewPages.h"
@@ -192,13 +193,15 @@ void ReportTest::previewShowsTwoPagesSideBySide() {
         QVERIFY(QTest::qWaitForWindowExposed(preview));
         QCOMPARE(pages->sheetRect(0).top(), pages->sheetRect(1).top());
         QVERIFY(pages->sheetRect(0).right() < pages->sheetRect(1).left());
-        shown.append(preview->firstPage());
-        while (preview->nextButton()->isEnabled()) {
-            QTest::mouseClick(preview->nextButton(), Qt::LeftButton);
-            shown.append(preview->firstPage());
+        shown.append(pages->firstPage());
+        while (test::findControl<QPushButton>(preview, QStringLiteral("NextPage"))->isEnabled()) {
+            QTest::mouseClick(test::findControl<QPushButton>(preview, QStringLiteral("NextPage")),
+                              Qt::LeftButton);
+            shown.append(pages->firstPage());
         }
-        QTest::mouseClick(preview->prevButton(), Qt::LeftButton);
-        shown.append(preview->firstPage());
+        QTest::mouseClick(test::findControl<QPushButton>(preview, QStringLiteral("PrevPage")),
+                          Qt::LeftButton);
+        shown.append(pages->firstPage());
     });
     app->mainFrame()->command(kCmdFilePrintPreview)->trigger();
     QCOMPARE(shown, QList<int>({1, 3, 5, 3}));
@@ -227,7 +230,8 @@ void ReportTest::previewZooms() {
         sheetWidth();
         QTest::keyClick(preview, Qt::Key_Minus);
         sheetWidth();
-        QTest::mouseClick(preview->fitButton(), Qt::LeftButton);
+        QTest::mouseClick(test::findControl<QPushButton>(preview, QStringLiteral("FitPage")),
+                          Qt::LeftButton);
         sheetWidth();
     });
     app->mainFrame()->command(kCmdFilePrintPreview)->trigger();
@@ -341,7 +345,7 @@ void chooseInPrintSetup(CZolApp& app, const QString& printer) {
     apptest::inspectNextModal([printer](QWidget* modal) {
         auto* setup = qobject_cast<PrintSetupDialog*>(modal);
         QVERIFY(setup);
-        setup->printerList()->setCurrentText(printer);
+        test::findControl<QComboBox>(setup, QStringLiteral("Printer"))->setCurrentText(printer);
         setup->accept();
     });
     app.mainFrame()->command(kCmdFilePrintSetup)->trigger();
