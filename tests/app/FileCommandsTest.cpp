@@ -397,7 +397,7 @@ void FileCommandsTest::droppedChannelListOpensAsANewUntitledDocument() {
     QCOMPARE(row(*app, 2),
              QStringList({"145.60000", "145.00000", "OFF", "88.5", "No", "Low", "No", "RPT"}));
     QCOMPARE(row(*app, 3), QStringList(8));
-    QCOMPARE(app->recentFiles().paths(), QStringList{document});
+    QCOMPARE(storedRecentFiles(), QStringList{document});
 }
 
 void FileCommandsTest::fileDialogsOfferChannelListsAndSaveAsWritesTheTable() {
@@ -428,7 +428,7 @@ void FileCommandsTest::fileDialogsOfferChannelListsAndSaveAsWritesTheTable() {
              QByteArray::fromStdString(exportChannelCsv(image)));
     // The list has no settings: the document stays the file that has them.
     QCOMPARE(app->document().pathName(), document);
-    QCOMPARE(app->recentFiles().paths(), QStringList{document});
+    QCOMPARE(storedRecentFiles(), QStringList{document});
 }
 
 void FileCommandsTest::closingAfterEditsAsksNothing() {
