@@ -1,16 +1,13 @@
 // ports, read and write: the commands that talk to a radio on a serial port.
 
-#include "Backups.h"
-#include "CloneJob.h"
 #include "CommandParser.h"
 #include "Commands.h"
 #include "FileAccess.h"
 #include "ImageWords.h"
+#include "RadioSession.h"
 #include "SerialDevice.h"
-#include "SerialPort.h"
 #include "SettingsCodec.h"
-#include "TerminalTransferUi.h"
-#include "ThreadPacer.h"
+#include "TerminalTransferEvents.h"
 
 #include <QElapsedTimer>
 #include <QFileInfo>
@@ -113,10 +110,11 @@ QString seconds(const QElapsedTimer& clock) {
     return QString::number(clock.elapsed() / 1000.0, 'f', 1) + QStringLiteral(" s");
 }
 
-// What went wrong, in the words of a terminal rather than the window's message boxes.
-QString failureWords(const TransferResult& result, const QString& portError) {
+// What went wrong, in the words of a terminal.
+QString failureWords(const SessionResult& result) {
+    const TransferResult& transfer = result.transfer;
     QString words;
-    switch (result.outcome) {
+    switch (transfer.outcome) {
     case TransferOutcome::Completed:
         break;
     case TransferOutcome::Cancelled:
@@ -127,53 +125,49 @@ QString failureWords(const TransferResult& result, const QString& portError) {
     case TransferOutcome::CommunicationError:
         words = QStringLiteral("the radio does not answer (%1); check the cable and that the "
                                "radio is switched on")
-                    .arg(result.cause);
+                    .arg(transfer.cause);
         break;
     case TransferOutcome::ShortReply:
-        words = QStringLiteral("the radio's reply was cut short (%1)").arg(result.cause);
+        words = QStringLiteral("the radio's reply was cut short (%1)").arg(transfer.cause);
         break;
     case TransferOutcome::ReadNotAcknowledged:
     case TransferOutcome::WriteNotAcknowledged:
-        words = QStringLiteral("the radio stopped answering (%1)").arg(result.cause);
+        words = QStringLiteral("the radio stopped answering (%1)").arg(transfer.cause);
         break;
     }
-    if (!portError.isEmpty())
-        words += QStringLiteral(": ") + portError;
+    if (!result.deviceError.isEmpty())
+        words += QStringLiteral(": ") + result.deviceError;
     return words;
 }
 
-int transferFailed(const QString& title, const TransferResult& result, const QString& portError,
-                   const QString& consequence) {
-    return fail(
-        QStringLiteral("%1: %2; %3").arg(title, failureWords(result, portError), consequence),
-        result.outcome == TransferOutcome::Cancelled ? kStoppedBySignal + stopRequested : kFailure);
+int transferFailed(const QString& title, const SessionResult& result, const QString& consequence) {
+    return fail(QStringLiteral("%1: %2; %3").arg(title, failureWords(result), consequence),
+                result.transfer.outcome == TransferOutcome::Cancelled
+                    ? kStoppedBySignal + stopRequested
+                    : kFailure);
 }
 
-void keepCopy(const RadioImage& image, TransferDirection direction, bool shortRead = false) {
-    const BackupResult backup =
-        keepBackup(image, direction, QDateTime::currentDateTimeUtc(), shortRead);
-    if (!backup.ok())
-        warn(QStringLiteral("no backup kept: ") + backup.error);
+QString missingBytesWords(const std::vector<std::uint16_t>& missing) {
+    const QString bytes = missing.size() == 1 ? QStringLiteral("1 byte")
+                                              : QStringLiteral("%1 bytes").arg(missing.size());
+    return QStringLiteral("The read finished, but the radio's replies left out %1: %2. They are "
+                          "kept as FF; check them before writing this data back to a radio.")
+        .arg(bytes, addressRuns(missing));
 }
 
-// A whole read on the port; the memory as the window's document holds it after a read into
-// a new document. Empty, after its error line, when the read did not complete.
-std::optional<RadioImage> readRadio(const QString& port, const QString& title,
-                                    const QString& consequence, int& status) {
-    SerialPort serial;
-    ThreadPacer pacer;
-    TerminalTransferUi ui(title, CloneProtocol::kReadBlocks, stopRequested);
-    const ReadResult read = CloneJob(ui, &serial, &pacer).read(port);
-    if (read.outcome != TransferOutcome::Completed) {
-        status = transferFailed(title, read, serial.errorString(), consequence);
-        return std::nullopt;
-    }
+// The warnings a finished session leaves: copies not kept, bytes a read left out.
+void warnAbout(const SessionResult& result) {
+    for (const BackupResult& backup : result.backups)
+        if (!backup.ok())
+            warn(QStringLiteral("no backup kept: ") + backup.error);
+    if (!result.missing.empty())
+        warn(missingBytesWords(result.missing));
+}
+
+// The image a read into a new document starts from.
+RadioImage freshImage() {
     RadioImage image;
     resetImage(image);
-    adoptRead(read.memory, image);
-    keepCopy(image, TransferDirection::Read, !read.missing.empty());
-    if (!read.missing.empty())
-        warn(missingBytesText(read.missing));
     return image;
 }
 
@@ -277,12 +271,13 @@ int runRead(const QString& usage, const QStringList& arguments) {
     QElapsedTimer clock;
     clock.start();
     const QString title = QStringLiteral("read ") + portWords(port);
-    int status = kSuccess;
-    const std::optional<RadioImage> image =
-        readRadio(port, title, QStringLiteral("nothing written"), status);
-    if (!image)
-        return status;
-    if (const QString error = saveImageFile(out, *image); !error.isEmpty())
+    TerminalTransferEvents events(title, stopRequested);
+    const SessionResult read = RadioSession(port, events).read(freshImage());
+    events.finish();
+    if (!read.completed())
+        return transferFailed(title, read, QStringLiteral("nothing written"));
+    warnAbout(read);
+    if (const QString error = saveImageFile(out, *read.image); !error.isEmpty())
         return fail(QStringLiteral("read: %1; the read is kept among the backups").arg(error));
     std::fprintf(stderr, "quorl-cli: %s: saved %s (%s)\n", qPrintable(title), qPrintable(out),
                  qPrintable(seconds(clock)));
@@ -322,34 +317,38 @@ int runWrite(const QString& usage, const QStringList& arguments) {
     QElapsedTimer clock;
     clock.start();
     const QString title = QStringLiteral("write ") + portWords(port);
-    {
-        SerialPort serial;
-        ThreadPacer pacer;
-        TerminalTransferUi ui(title, CloneProtocol::kWriteBlocks, stopRequested);
-        const TransferResult written = CloneJob(ui, &serial, &pacer).write(port, image);
-        const bool reachedRadio = worthABackup(TransferDirection::Write, written);
-        if (reachedRadio)
-            keepCopy(image, TransferDirection::Write);
-        if (written.outcome != TransferOutcome::Completed)
-            return transferFailed(title, written, serial.errorString(),
-                                  reachedRadio ? QStringLiteral("%1 of %2 blocks written: write "
-                                                                "again before using the radio")
-                                                     .arg(written.blocks)
-                                                     .arg(CloneProtocol::kWriteBlocks)
-                                               : QStringLiteral("nothing written"));
-    }
-    std::fprintf(stderr, "quorl-cli: %s: wrote %s (%s)\n", qPrintable(title), qPrintable(in),
-                 qPrintable(seconds(clock)));
-    if (!command.parser().isSet(verify))
-        return kSuccess;
-
     const QString verifyTitle = QStringLiteral("verify ") + portWords(port);
-    int status = kSuccess;
-    const std::optional<RadioImage> radio =
-        readRadio(port, verifyTitle, QStringLiteral("the write was not verified"), status);
-    if (!radio)
-        return status;
-    const std::vector<std::string> differences = describeDifferences(image, *radio, kWriteLength);
+    TerminalTransferEvents events(title, stopRequested);
+    events.onBegin = [&](TransferDirection direction) {
+        if (direction == TransferDirection::Write)
+            return;
+        std::fprintf(stderr, "quorl-cli: %s: wrote %s (%s)\n", qPrintable(title), qPrintable(in),
+                     qPrintable(seconds(clock)));
+        events.setTitle(verifyTitle);
+    };
+    RadioSession session(port, events);
+    const bool verifying = command.parser().isSet(verify);
+    const SessionResult result = verifying ? session.writeAndVerify(image) : session.write(image);
+    events.finish();
+    if (result.step == TransferDirection::Write) {
+        warnAbout(result);
+        if (!result.completed())
+            return transferFailed(title, result,
+                                  worthABackup(TransferDirection::Write, result.transfer)
+                                      ? QStringLiteral("%1 of %2 blocks written: write again "
+                                                       "before using the radio")
+                                            .arg(result.transfer.blocks)
+                                            .arg(CloneProtocol::kWriteBlocks)
+                                      : QStringLiteral("nothing written"));
+        std::fprintf(stderr, "quorl-cli: %s: wrote %s (%s)\n", qPrintable(title), qPrintable(in),
+                     qPrintable(seconds(clock)));
+        return kSuccess;
+    }
+    if (!result.completed())
+        return transferFailed(verifyTitle, result, QStringLiteral("the write was not verified"));
+    warnAbout(result);
+    const RadioImage& radio = *result.image;
+    const std::vector<std::string> differences = describeDifferences(image, radio, kWriteLength);
     for (const std::string& line : differences)
         std::printf("%s\n", line.c_str());
     if (!differences.empty())
