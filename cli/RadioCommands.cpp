@@ -84,14 +84,13 @@ QCommandLineOption portOption() {
 
 // The --port of a command: COM1..COM4 or a device path. Empty, after the usage error, for
 // anything else.
-QString chosenPort(CommandParser& command, const QString& name) {
+QString chosenPort(CommandParser& command) {
     static const QRegularExpression com(QStringLiteral("^COM[1-4]$"));
     const QString port = command.parser().value(QStringLiteral("port"));
     if (com.match(port).hasMatch() || port.startsWith(QLatin1Char('/')))
         return port;
-    fail(QStringLiteral("%1: --port takes COM1 to COM4 or a device path, not \"%2\"")
-             .arg(name, port),
-         kUsage);
+    command.fail(QStringLiteral("--port takes COM1 to COM4 or a device path, not \"%1\"").arg(port),
+                 kUsage);
     return {};
 }
 
@@ -256,16 +255,16 @@ int runRead(const QString& usage, const QStringList& arguments) {
                           QStringLiteral("The channel data file to write; replaced if it exists."));
     if (const std::optional<int> status = command.parse(arguments))
         return *status;
-    const QString port = chosenPort(command, QStringLiteral("read"));
+    const QString port = chosenPort(command);
     if (port.isEmpty())
         return kUsage;
     const QString out = command.positionals().at(0);
     // Better now than after the read.
     const QFileInfo folder(QFileInfo(out).absolutePath());
     if (!folder.isDir() || !folder.isWritable())
-        return fail(QStringLiteral("read: cannot write %1: %2 is not a folder this user may write "
-                                   "in")
-                        .arg(out, folder.filePath()));
+        return command.fail(
+            QStringLiteral("cannot write %1: %2 is not a folder this user may write in")
+                .arg(out, folder.filePath()));
 
     const StopSignals stopSignals;
     QElapsedTimer clock;
@@ -278,7 +277,7 @@ int runRead(const QString& usage, const QStringList& arguments) {
         return transferFailed(title, read, QStringLiteral("nothing written"));
     warnAbout(read);
     if (const QString error = saveImageFile(out, *read.image); !error.isEmpty())
-        return fail(QStringLiteral("read: %1; the read is kept among the backups").arg(error));
+        return command.fail(QStringLiteral("%1; the read is kept among the backups").arg(error));
     std::fprintf(stderr, "quorl-cli: %s: saved %s (%s)\n", qPrintable(title), qPrintable(out),
                  qPrintable(seconds(clock)));
     return kSuccess;
@@ -302,15 +301,15 @@ int runWrite(const QString& usage, const QStringList& arguments) {
     command.addPositional(QStringLiteral("IN.sin"), QStringLiteral("The channel data file."));
     if (const std::optional<int> status = command.parse(arguments))
         return *status;
-    const QString port = chosenPort(command, QStringLiteral("write"));
+    const QString port = chosenPort(command);
     if (port.isEmpty())
         return kUsage;
     const QString in = command.positionals().at(0);
     RadioImage image;
-    if (const QString error = loadImageFile(in, image); !error.isEmpty())
-        return fail(QStringLiteral("write: ") + error);
+    if (const std::optional<int> status = command.load(in, image))
+        return *status;
     if (const QString why = notARadioImage(in, image); !why.isEmpty())
-        return fail(QStringLiteral("write: %1: %2; nothing sent").arg(in, why));
+        return command.fail(QStringLiteral("%1: %2; nothing sent").arg(in, why));
 
     // Also between the write and its verify, which then stops at its first wait.
     const StopSignals stopSignals;
