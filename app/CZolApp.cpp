@@ -90,7 +90,8 @@ bool CZolApp::InitInstance(const QStringList& arguments) {
     frame_ = std::make_unique<CMainFrame>();
     view_ = new CZolView(document_.image(), tones_);
     frame_->setView(view_);
-    document_.setView(view_);
+    connect(&document_, &CZolDoc::imageReplaced, view_, &CZolView::OnInitialUpdate);
+    connect(&document_, &CZolDoc::aboutToSave, view_, &CZolView::EncodeImage);
     report_ = std::make_unique<ReportPrinting>(
         document_.image(), [this] { view_->EncodeImage(); },
         [this] { return document_.pathName(); }, frame_.get());
@@ -180,7 +181,6 @@ void CZolApp::routeCommands() {
 
 void CZolApp::OnFileNew() {
     document_.OnNewDocument();
-    view_->OnInitialUpdate();
 }
 
 void CZolApp::OnFileOpen() {
@@ -197,7 +197,6 @@ bool CZolApp::OpenDocumentFile(const QString& path) {
         return false;
     }
     addToRecentFiles(absolute);
-    view_->OnInitialUpdate();
     return true;
 }
 

@@ -1,6 +1,5 @@
 #include "CZolDoc.h"
 
-#include "CZolView.h"
 #include "FileNames.h"
 
 namespace quorl {
@@ -20,18 +19,20 @@ CZolDoc::CZolDoc() {
 void CZolDoc::OnNewDocument() {
     pathName_.clear();
     quorl::resetImage(image_);
+    emit imageReplaced();
 }
 
 quorl::FileResult CZolDoc::OnOpenDocument(const QString& path) {
     quorl::FileResult result = quorl::loadChannelFile(toPath(path), image_);
-    if (result.ok)
+    if (result.ok) {
         pathName_ = path;
+        emit imageReplaced();
+    }
     return result;
 }
 
 quorl::FileResult CZolDoc::OnSaveDocument(const QString& path) {
-    if (view_)
-        view_->EncodeImage();
+    emit aboutToSave();
     quorl::FileResult result = quorl::saveChannelFile(toPath(path), image_);
     if (result.ok)
         pathName_ = path;
