@@ -124,7 +124,8 @@ bool CZolApp::InitInstance(const QStringList& arguments) {
     frame_ = std::make_unique<CMainFrame>();
     view_ = new CZolView(document_.image(), tones_);
     frame_->setView(view_);
-    document_.setView(view_);
+    connect(&document_, &CZolDoc::imageReplaced, view_, &CZolView::OnInitialUpdate);
+    connect(&document_, &CZolDoc::aboutToSave, view_, &CZolView::EncodeImage);
     routeCommands();
     frame_->setRecentFiles(recentFiles_.paths());
 
@@ -221,7 +222,6 @@ ReportPrinting& CZolApp::report() {
 
 void CZolApp::OnFileNew() {
     document_.OnNewDocument();
-    view_->OnInitialUpdate();
 }
 
 void CZolApp::OnFileOpen() {
@@ -240,7 +240,6 @@ bool CZolApp::OpenDocumentFile(const QString& path) {
         return false;
     }
     addToRecentFiles(absolute);
-    view_->OnInitialUpdate();
     return true;
 }
 
@@ -251,8 +250,6 @@ bool CZolApp::openChannelList(const QString& path) {
         ui::messageBox(fileFailure("open", result.file));
         return false;
     }
-    if (result.opened)
-        view_->OnInitialUpdate();
     if (const QString report = channelListReport(path, result); !report.isEmpty())
         ui::messageBox(report);
     return result.opened;

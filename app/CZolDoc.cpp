@@ -1,6 +1,5 @@
 #include "CZolDoc.h"
 
-#include "CZolView.h"
 #include "FileDialogs.h"
 #include "FileNames.h"
 
@@ -21,26 +20,30 @@ CZolDoc::CZolDoc() {
 void CZolDoc::OnNewDocument() {
     pathName_.clear();
     quorl::resetImage(image_);
+    emit imageReplaced();
 }
 
 quorl::FileResult CZolDoc::OnOpenDocument(const QString& path) {
     quorl::FileResult result = quorl::loadChannelFile(toPath(path), image_);
-    if (result.ok)
+    if (result.ok) {
         pathName_ = path;
+        emit imageReplaced();
+    }
     return result;
 }
 
 quorl::ChannelListOpen CZolDoc::OnOpenChannelList(const QString& path,
                                                   const quorl::ToneTable& tones) {
     quorl::ChannelListOpen result = quorl::openChannelList(toPath(path), tones, image_);
-    if (result.opened)
+    if (result.opened) {
         pathName_.clear();
+        emit imageReplaced();
+    }
     return result;
 }
 
 quorl::FileResult CZolDoc::OnSaveDocument(const QString& path) {
-    if (view_)
-        view_->EncodeImage();
+    emit aboutToSave();
     if (isChannelListName(path))
         return quorl::saveChannelList(toPath(path), image_);
     quorl::FileResult result = quorl::saveChannelFile(toPath(path), image_);

@@ -1,27 +1,27 @@
 #pragma once
 
-// The document: the radio's memory image and the file it came from. It is never marked as
-// modified, so nothing ever asks to save.
+// The document: the radio's memory image and the file it came from. It says when its image is
+// replaced by a new or opened one, and when it is about to be saved; the view decodes it and
+// encodes into it then. It is never marked as modified,
+// so nothing ever asks to save.
 
 #include "ChannelFile.h"
 #include "ChannelList.h"
 #include "RadioImage.h"
 
+#include <QObject>
 #include <QString>
 
 namespace quorl {
 
-class CZolView;
+class CZolDoc final : public QObject {
+    Q_OBJECT
 
-class CZolDoc {
 public:
     CZolDoc();
 
     quorl::RadioImage& image() { return image_; }
     const QString& pathName() const { return pathName_; }
-
-    // The view whose table and panel a save stores.
-    void setView(CZolView* view) { view_ = view; }
 
     // Factory image, no file name.
     void OnNewDocument();
@@ -31,15 +31,20 @@ public:
     // Makes a new untitled document of a channel list (CSV). When nothing opens, the image and
     // the file name stay as they were.
     quorl::ChannelListOpen OnOpenChannelList(const QString& path, const quorl::ToneTable& tones);
-    // Brings the image up to date from the view, then writes it; on success the file becomes
+    // Brings the image up to date (aboutToSave), then writes it; on success the file becomes
     // the document's file. A channel list (".csv") gets the channel table, and the document
     // keeps its file, which alone holds the settings.
     quorl::FileResult OnSaveDocument(const QString& path);
 
+signals:
+    // A new or opened document took the place of the old one.
+    void imageReplaced();
+    // The image is about to be written: whoever shows it in another form stores that now.
+    void aboutToSave();
+
 private:
     quorl::RadioImage image_;
     QString pathName_;
-    CZolView* view_ = nullptr;
 };
 
 } // namespace quorl

@@ -47,14 +47,15 @@ int badChannels(const char* name, const QString& text) {
 }
 
 // Loads the file, changes it and stores it back.
-template <typename Change> int changeFile(const char* name, const QString& path, Change change) {
+template <typename Change>
+int changeFile(const CommandParser& command, const QString& path, Change change) {
     RadioImage image;
-    if (const QString error = loadImageFile(path, image); !error.isEmpty())
-        return fail(QLatin1String(name) + QStringLiteral(": ") + error);
+    if (const std::optional<int> status = command.load(path, image))
+        return *status;
     if (const QString refusal = change(image); !refusal.isEmpty())
-        return fail(QLatin1String(name) + QStringLiteral(": ") + refusal);
+        return command.fail(refusal);
     if (const QString error = saveImageFile(path, image); !error.isEmpty())
-        return fail(QLatin1String(name) + QStringLiteral(": ") + error);
+        return command.fail(error);
     return kSuccess;
 }
 
@@ -75,7 +76,7 @@ int runMove(const QString& usage, const QStringList& arguments) {
     const std::optional<int> to = channelNumber(args.at(2));
     if (!from || !to)
         return badChannels("move", from ? args.at(2) : args.at(1));
-    return changeFile("move", args.at(0), [&](RadioImage& image) {
+    return changeFile(command, args.at(0), [&](RadioImage& image) {
         moveChannel(image, *from, *to);
         return QString();
     });
@@ -100,13 +101,13 @@ int runSort(const QString& usage, const QStringList& arguments) {
     const QStringList args = command.positionals();
     const QString key = command.parser().value(by);
     if (key != QLatin1String("receive") && key != QLatin1String("name"))
-        return fail(QStringLiteral("sort: --by takes receive or name, not \"%1\"").arg(key),
-                    kUsage);
+        return command.fail(QStringLiteral("--by takes receive or name, not \"%1\"").arg(key),
+                            kUsage);
     const std::vector<int> channels =
         channelRange(args.size() > 1 ? args.at(1) : QStringLiteral("1-199"));
     if (channels.empty())
         return badChannels("sort", args.at(1));
-    return changeFile("sort", args.at(0), [&](RadioImage& image) {
+    return changeFile(command, args.at(0), [&](RadioImage& image) {
         sortChannels(image, channels,
                      key == QLatin1String("name") ? SortKey::Name : SortKey::ReceiveFrequency);
         return QString();
@@ -132,7 +133,7 @@ int runEmpty(const QString& usage, const QStringList& arguments) {
             return badChannels("empty", text);
         channels.insert(channels.end(), range.begin(), range.end());
     }
-    return changeFile("empty", args.at(0), [&](RadioImage& image) {
+    return changeFile(command, args.at(0), [&](RadioImage& image) {
         emptyChannels(image, channels);
         return QString();
     });

@@ -1,5 +1,7 @@
 #include "CommandParser.h"
 
+#include "FileAccess.h"
+
 #include <cstdio>
 
 namespace quorl {
@@ -56,10 +58,9 @@ void CommandParser::addOptionalPositional(const QString& name, const QString& de
 }
 
 std::optional<int> CommandParser::parse(const QStringList& arguments) {
-    const QString command = usage_.section(QLatin1Char(' '), 0, 0);
+    const QString command = name();
     if (!parser_.parse(QStringList{QStringLiteral("quorl-cli")} + arguments))
-        return fail(command + QStringLiteral(": ") + parser_.errorText() +
-                        QStringLiteral(" (see quorl-cli %1 --help)").arg(command),
+        return fail(parser_.errorText() + QStringLiteral(" (see quorl-cli %1 --help)").arg(command),
                     kUsage);
     if (parser_.isSet(QStringLiteral("help"))) {
         std::fputs(helpWithUsage(parser_, usage_).toLocal8Bit().constData(), stdout);
@@ -71,9 +72,22 @@ std::optional<int> CommandParser::parse(const QStringList& arguments) {
         const QString wanted = positionalCount_ == 0
                                    ? QStringLiteral("takes no arguments")
                                    : QStringLiteral("wants ") + usage_.section(QLatin1Char(' '), 1);
-        return fail(QStringLiteral("%1: %2 (see quorl-cli %1 --help)").arg(command, wanted),
-                    kUsage);
+        return fail(QStringLiteral("%1 (see quorl-cli %2 --help)").arg(wanted, command), kUsage);
     }
+    return std::nullopt;
+}
+
+QString CommandParser::name() const {
+    return usage_.section(QLatin1Char(' '), 0, 0);
+}
+
+int CommandParser::fail(const QString& message, int status) const {
+    return quorl::fail(name() + QStringLiteral(": ") + message, status);
+}
+
+std::optional<int> CommandParser::load(const QString& path, RadioImage& image, int status) const {
+    if (const QString error = loadImageFile(path, image); !error.isEmpty())
+        return fail(error, status);
     return std::nullopt;
 }
 

@@ -3,6 +3,8 @@
 // What every command of quorl-cli shares: a parser with --help, a usage line that names the
 // command, its exit statuses and its one-line errors on standard error.
 
+#include "RadioImage.h"
+
 #include <QCommandLineParser>
 #include <QString>
 #include <QStringList>
@@ -45,6 +47,14 @@ public:
     // command should not run: its help was asked for (0), or the arguments are wrong (2).
     std::optional<int> parse(const QStringList& arguments);
     QStringList positionals() const { return parser_.positionalArguments(); }
+
+    // The command's name, the first word of its usage ("read").
+    QString name() const;
+    // The command's one-line error: "quorl-cli: read: " and the message; returns the status.
+    int fail(const QString& message, int status = kFailure) const;
+    // Loads a channel data file. Returns the status to end with, after the command's error,
+    // when it cannot be loaded.
+    std::optional<int> load(const QString& path, RadioImage& image, int status = kFailure) const;
 
 private:
     QString usage_;

@@ -53,8 +53,8 @@ int runDump(const QString& usage, const QStringList& arguments) {
     if (const std::optional<int> status = command.parse(arguments))
         return *status;
     RadioImage image;
-    if (const QString error = loadImageFile(command.positionals().at(0), image); !error.isEmpty())
-        return fail(QStringLiteral("dump: ") + error);
+    if (const std::optional<int> status = command.load(command.positionals().at(0), image))
+        return *status;
     return writeStandardOutput(QStringLiteral("dump"), QByteArray::fromStdString(dumpImage(image)));
 }
 
@@ -76,8 +76,8 @@ int runExport(const QString& usage, const QStringList& arguments) {
     if (!layout)
         return kUsage;
     RadioImage image;
-    if (const QString error = loadImageFile(command.positionals().at(0), image); !error.isEmpty())
-        return fail(QStringLiteral("export: ") + error);
+    if (const std::optional<int> status = command.load(command.positionals().at(0), image))
+        return *status;
     const QString out = command.positionals().at(1);
     const QByteArray text = *layout == CsvLayout::Common
                                 ? commonCsvText(image)
@@ -187,8 +187,8 @@ int runDiff(const QString& usage, const QStringList& arguments) {
     RadioImage b;
     for (auto [path, image] :
          {std::pair{command.positionals().at(0), &a}, std::pair{command.positionals().at(1), &b}})
-        if (const QString error = loadImageFile(path, *image); !error.isEmpty())
-            return fail(QStringLiteral("diff: ") + error, kUsage);
+        if (const std::optional<int> status = command.load(path, *image, kUsage))
+            return *status;
     const std::vector<std::string> differences = describeDifferences(a, b);
     for (const std::string& line : differences)
         std::printf("%s\n", line.c_str());

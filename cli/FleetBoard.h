@@ -4,7 +4,7 @@
 // terminal the rows are redrawn in place, a few times a second; elsewhere (a file, a pipe, a
 // dumb terminal) each line the transfers show is printed as it comes.
 
-#include "TerminalTransferUi.h"
+#include "TerminalTransferEvents.h"
 
 #include <QElapsedTimer>
 #include <QStringList>

@@ -1,13 +1,11 @@
 #include "FleetWrite.h"
 
 #include "Backups.h"
-#include "CloneJob.h"
 #include "CommandParser.h"
 #include "FleetBoard.h"
 #include "ImageWords.h"
+#include "RadioSession.h"
 #include "SerialDevice.h"
-#include "SerialPort.h"
-#include "ThreadPacer.h"
 #include "TransferEnd.h"
 #include "WriteLog.h"
 
@@ -27,16 +25,26 @@ constexpr std::size_t kWriteLength = CloneProtocol::kWriteBlocks * CloneProtocol
 
 const QString kNotAsked = QStringLiteral("-");
 
-// Keeps a copy and returns its path; empty, with a warning noted, when none could be kept.
-QString keepCopy(PortResult& port, const RadioImage& image, TransferDirection direction,
-                 bool shortRead = false, const QString& sent = {}) {
-    const BackupResult backup =
-        keepBackup(image, direction, QDateTime::currentDateTimeUtc(), shortRead, sent);
-    if (!backup.ok())
-        port.warnings.push_back(QStringLiteral("no backup kept: ") + backup.error);
-    else if (!backup.warning.isEmpty())
-        port.warnings.push_back(backup.warning);
-    return backup.path;
+// One step of the work on the port, in a session of its own, its progress on the radio's row.
+template <typename Step>
+SessionResult runStep(const QString& port, const QString& title,
+                      const volatile std::sig_atomic_t& stop, ProgressRows& rows, int row,
+                      Step step) {
+    TerminalTransferEvents events(title, stop, &rows, row);
+    RadioSession session(port, events);
+    SessionResult result = step(session);
+    events.finish();
+    return result;
+}
+
+// The path of the copy a step kept, empty when it kept none; its warnings are noted.
+QString keptCopy(PortResult& port, const SessionResult& result) {
+    port.warnings += sessionWarnings(result);
+    QString path;
+    for (const BackupResult& backup : result.backups)
+        if (backup.ok())
+            path = backup.path;
+    return path;
 }
 
 struct PortRead {
@@ -48,19 +56,13 @@ struct PortRead {
 
 PortRead readPort(PortResult& port, const QString& title, const volatile std::sig_atomic_t& stop,
                   ProgressRows& rows, int row) {
-    SerialPort serial;
-    ThreadPacer pacer;
-    TerminalTransferUi ui(title, CloneProtocol::kReadBlocks, stop, &rows, row);
-    const ReadResult read = CloneJob(ui, &serial, &pacer).read(port.port);
-    if (read.outcome != TransferOutcome::Completed)
-        return {std::nullopt, {}, failureWords(read, serial.errorString())};
-    RadioImage image;
-    resetImage(image);
-    adoptRead(read.memory, image);
-    const bool shortRead = !read.missing.empty();
-    if (shortRead)
-        port.warnings.push_back(missingBytesText(read.missing));
-    return {image, keepCopy(port, image, TransferDirection::Read, shortRead), {}, shortRead};
+    RadioImage base;
+    resetImage(base);
+    const SessionResult read = runStep(port.port, title, stop, rows, row,
+                                       [&](RadioSession& session) { return session.read(base); });
+    if (!read.completed())
+        return {std::nullopt, {}, failureWords(read.transfer, read.deviceError)};
+    return {read.image, keptCopy(port, read), {}, !read.missing.empty()};
 }
 
 QString seconds(qint64 milliseconds) {
@@ -159,20 +161,20 @@ PortResult writeOnePort(const QString& port, const RadioImage& image, const QStr
     }
 
     {
-        SerialPort serial;
-        ThreadPacer pacer;
-        TerminalTransferUi ui(QStringLiteral("write ") + words, CloneProtocol::kWriteBlocks, stop,
-                              &rows, row);
-        const TransferResult written = CloneJob(ui, &serial, &pacer).write(port, image);
-        if (worthABackup(TransferDirection::Write, written))
-            r.writeCopy = keepCopy(r, image, TransferDirection::Write, false, file);
-        if (written.outcome != TransferOutcome::Completed) {
-            r.result = QStringLiteral("%1; %2").arg(failureWords(written, serial.errorString()),
-                                                    r.writeCopy.isEmpty()
-                                                        ? QStringLiteral("nothing written")
-                                                        : QStringLiteral("%1 of %2 blocks written")
-                                                              .arg(written.blocks)
-                                                              .arg(CloneProtocol::kWriteBlocks));
+        const SessionResult written = runStep(port, QStringLiteral("write ") + words, stop, rows,
+                                              row, [&](RadioSession& session) {
+                                                  session.setFileSent(file);
+                                                  return session.write(image);
+                                              });
+        r.writeCopy = keptCopy(r, written);
+        if (!written.completed()) {
+            r.result = QStringLiteral("%1; %2").arg(
+                failureWords(written.transfer, written.deviceError),
+                worthABackup(TransferDirection::Write, written.transfer)
+                    ? QStringLiteral("%1 of %2 blocks written")
+                          .arg(written.transfer.blocks)
+                          .arg(CloneProtocol::kWriteBlocks)
+                    : QStringLiteral("nothing written"));
             return done();
         }
     }

@@ -5,7 +5,7 @@
 // rounds of radios one after another and a log of what each radio got.
 
 #include "RadioImage.h"
-#include "TerminalTransferUi.h"
+#include "TerminalTransferEvents.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,17 +1,14 @@
 // ports, read and write: the commands that talk to a radio on a serial port.
 
-#include "Backups.h"
-#include "CloneJob.h"
 #include "CommandParser.h"
 #include "Commands.h"
 #include "FileAccess.h"
 #include "FleetWrite.h"
 #include "ImageWords.h"
+#include "RadioSession.h"
 #include "SerialDevice.h"
-#include "SerialPort.h"
 #include "SettingsCodec.h"
-#include "TerminalTransferUi.h"
-#include "ThreadPacer.h"
+#include "TerminalTransferEvents.h"
 #include "TransferEnd.h"
 
 #include <QElapsedTimer>
@@ -42,18 +39,17 @@ QCommandLineOption portOption() {
 
 // The --port of a command: COM1..COM4 or a device path. Empty, after the usage error, for
 // anything else.
-QString chosenPort(const QString& port, const QString& name) {
+QString chosenPort(CommandParser& command, const QString& port) {
     static const QRegularExpression com(QStringLiteral("^COM[1-4]$"));
     if (com.match(port).hasMatch() || port.startsWith(QLatin1Char('/')))
         return port;
-    fail(QStringLiteral("%1: --port takes COM1 to COM4 or a device path, not \"%2\"")
-             .arg(name, port),
-         kUsage);
+    command.fail(QStringLiteral("--port takes COM1 to COM4 or a device path, not \"%1\"").arg(port),
+                 kUsage);
     return {};
 }
 
-QString chosenPort(CommandParser& command, const QString& name) {
-    return chosenPort(command.parser().value(QStringLiteral("port")), name);
+QString chosenPort(CommandParser& command) {
+    return chosenPort(command, command.parser().value(QStringLiteral("port")));
 }
 
 // Every --port of a write, each a different device. Empty, after the usage error, otherwise.
@@ -61,15 +57,15 @@ QStringList chosenPorts(CommandParser& command) {
     QStringList ports;
     QStringList devices;
     for (const QString& given : command.parser().values(QStringLiteral("port"))) {
-        const QString port = chosenPort(given, QStringLiteral("write"));
+        const QString port = chosenPort(command, given);
         if (port.isEmpty())
             return {};
         const QFileInfo device(serialDevicePath(port));
         const QString path = device.canonicalFilePath().isEmpty() ? device.absoluteFilePath()
                                                                   : device.canonicalFilePath();
         if (const qsizetype earlier = devices.indexOf(path); earlier >= 0) {
-            fail(QStringLiteral("write: %1 and %2 are the same port").arg(ports[earlier], port),
-                 kUsage);
+            command.fail(QStringLiteral("%1 and %2 are the same port").arg(ports[earlier], port),
+                         kUsage);
             return {};
         }
         ports.push_back(port);
@@ -87,41 +83,24 @@ QString seconds(const QElapsedTimer& clock) {
     return QString::number(clock.elapsed() / 1000.0, 'f', 1) + QStringLiteral(" s");
 }
 
-int transferFailed(const QString& title, const TransferResult& result, const QString& portError,
-                   const QString& consequence) {
-    return fail(
-        QStringLiteral("%1: %2; %3").arg(title, failureWords(result, portError), consequence),
-        result.outcome == TransferOutcome::Cancelled ? kStoppedBySignal + stopRequested : kFailure);
+int transferFailed(const QString& title, const SessionResult& result, const QString& consequence) {
+    return fail(QStringLiteral("%1: %2; %3")
+                    .arg(title, failureWords(result.transfer, result.deviceError), consequence),
+                result.transfer.outcome == TransferOutcome::Cancelled
+                    ? kStoppedBySignal + stopRequested
+                    : kFailure);
 }
 
-void keepCopy(const RadioImage& image, TransferDirection direction, bool shortRead = false,
-              const QString& sent = {}) {
-    const BackupResult backup =
-        keepBackup(image, direction, QDateTime::currentDateTimeUtc(), shortRead, sent);
-    if (!backup.ok())
-        warn(QStringLiteral("no backup kept: ") + backup.error);
-    else if (!backup.warning.isEmpty())
-        warn(backup.warning);
+// The warnings a finished session leaves.
+void warnAbout(const SessionResult& result) {
+    for (const QString& warning : sessionWarnings(result))
+        warn(warning);
 }
 
-// A whole read on the port; the memory as the window's document holds it after a read into
-// a new document. Empty, after its error line, when the read did not complete.
-std::optional<RadioImage> readRadio(const QString& port, const QString& title,
-                                    const QString& consequence, int& status) {
-    SerialPort serial;
-    ThreadPacer pacer;
-    TerminalTransferUi ui(title, CloneProtocol::kReadBlocks, stopRequested);
-    const ReadResult read = CloneJob(ui, &serial, &pacer).read(port);
-    if (read.outcome != TransferOutcome::Completed) {
-        status = transferFailed(title, read, serial.errorString(), consequence);
-        return std::nullopt;
-    }
+// The image a read into a new document starts from.
+RadioImage freshImage() {
     RadioImage image;
     resetImage(image);
-    adoptRead(read.memory, image);
-    keepCopy(image, TransferDirection::Read, !read.missing.empty());
-    if (!read.missing.empty())
-        warn(missingBytesText(read.missing));
     return image;
 }
 
@@ -210,28 +189,29 @@ int runRead(const QString& usage, const QStringList& arguments) {
                           QStringLiteral("The channel data file to write; replaced if it exists."));
     if (const std::optional<int> status = command.parse(arguments))
         return *status;
-    const QString port = chosenPort(command, QStringLiteral("read"));
+    const QString port = chosenPort(command);
     if (port.isEmpty())
         return kUsage;
     const QString out = command.positionals().at(0);
     // Better now than after the read.
     const QFileInfo folder(QFileInfo(out).absolutePath());
     if (!folder.isDir() || !folder.isWritable())
-        return fail(QStringLiteral("read: cannot write %1: %2 is not a folder this user may write "
-                                   "in")
-                        .arg(out, folder.filePath()));
+        return command.fail(
+            QStringLiteral("cannot write %1: %2 is not a folder this user may write in")
+                .arg(out, folder.filePath()));
 
     const StopSignals stopSignals;
     QElapsedTimer clock;
     clock.start();
     const QString title = QStringLiteral("read ") + portWords(port);
-    int status = kSuccess;
-    const std::optional<RadioImage> image =
-        readRadio(port, title, QStringLiteral("nothing written"), status);
-    if (!image)
-        return status;
-    if (const QString error = saveImageFile(out, *image); !error.isEmpty())
-        return fail(QStringLiteral("read: %1; the read is kept among the backups").arg(error));
+    TerminalTransferEvents events(title, stopRequested);
+    const SessionResult read = RadioSession(port, events).read(freshImage());
+    events.finish();
+    if (!read.completed())
+        return transferFailed(title, read, QStringLiteral("nothing written"));
+    warnAbout(read);
+    if (const QString error = saveImageFile(out, *read.image); !error.isEmpty())
+        return command.fail(QStringLiteral("%1; the read is kept among the backups").arg(error));
     std::fprintf(stderr, "quorl-cli: %s: saved %s (%s)\n", qPrintable(title), qPrintable(out),
                  qPrintable(seconds(clock)));
     return kSuccess;
@@ -279,10 +259,10 @@ int runWrite(const QString& usage, const QStringList& arguments) {
     const QString port = ports.front();
     const QString in = command.positionals().at(0);
     RadioImage image;
-    if (const QString error = loadImageFile(in, image); !error.isEmpty())
-        return fail(QStringLiteral("write: ") + error);
+    if (const std::optional<int> status = command.load(in, image))
+        return *status;
     if (const QString why = notARadioImage(in, image); !why.isEmpty())
-        return fail(QStringLiteral("write: %1: %2; nothing sent").arg(in, why));
+        return command.fail(QStringLiteral("%1: %2; nothing sent").arg(in, why));
     if (ports.size() > 1 || command.parser().isSet(readFirst) || command.parser().isSet(repeat) ||
         command.parser().isSet(log))
         return runFleetWrite(ports, image, QFileInfo(in).absoluteFilePath(),
@@ -294,34 +274,39 @@ int runWrite(const QString& usage, const QStringList& arguments) {
     QElapsedTimer clock;
     clock.start();
     const QString title = QStringLiteral("write ") + portWords(port);
-    {
-        SerialPort serial;
-        ThreadPacer pacer;
-        TerminalTransferUi ui(title, CloneProtocol::kWriteBlocks, stopRequested);
-        const TransferResult written = CloneJob(ui, &serial, &pacer).write(port, image);
-        const bool reachedRadio = worthABackup(TransferDirection::Write, written);
-        if (reachedRadio)
-            keepCopy(image, TransferDirection::Write, false, QFileInfo(in).absoluteFilePath());
-        if (written.outcome != TransferOutcome::Completed)
-            return transferFailed(title, written, serial.errorString(),
-                                  reachedRadio ? QStringLiteral("%1 of %2 blocks written: write "
-                                                                "again before using the radio")
-                                                     .arg(written.blocks)
-                                                     .arg(CloneProtocol::kWriteBlocks)
-                                               : QStringLiteral("nothing written"));
-    }
-    std::fprintf(stderr, "quorl-cli: %s: wrote %s (%s)\n", qPrintable(title), qPrintable(in),
-                 qPrintable(seconds(clock)));
-    if (!command.parser().isSet(verify))
-        return kSuccess;
-
     const QString verifyTitle = QStringLiteral("verify ") + portWords(port);
-    int status = kSuccess;
-    const std::optional<RadioImage> radio =
-        readRadio(port, verifyTitle, QStringLiteral("the write was not verified"), status);
-    if (!radio)
-        return status;
-    const std::vector<std::string> differences = describeDifferences(image, *radio, kWriteLength);
+    TerminalTransferEvents events(title, stopRequested);
+    events.onBegin = [&](TransferDirection direction) {
+        if (direction == TransferDirection::Write)
+            return;
+        std::fprintf(stderr, "quorl-cli: %s: wrote %s (%s)\n", qPrintable(title), qPrintable(in),
+                     qPrintable(seconds(clock)));
+        events.setTitle(verifyTitle);
+    };
+    RadioSession session(port, events);
+    session.setFileSent(QFileInfo(in).absoluteFilePath());
+    const bool verifying = command.parser().isSet(verify);
+    const SessionResult result = verifying ? session.writeAndVerify(image) : session.write(image);
+    events.finish();
+    if (result.step == TransferDirection::Write) {
+        warnAbout(result);
+        if (!result.completed())
+            return transferFailed(title, result,
+                                  worthABackup(TransferDirection::Write, result.transfer)
+                                      ? QStringLiteral("%1 of %2 blocks written: write again "
+                                                       "before using the radio")
+                                            .arg(result.transfer.blocks)
+                                            .arg(CloneProtocol::kWriteBlocks)
+                                      : QStringLiteral("nothing written"));
+        std::fprintf(stderr, "quorl-cli: %s: wrote %s (%s)\n", qPrintable(title), qPrintable(in),
+                     qPrintable(seconds(clock)));
+        return kSuccess;
+    }
+    if (!result.completed())
+        return transferFailed(verifyTitle, result, QStringLiteral("the write was not verified"));
+    warnAbout(result);
+    const RadioImage& radio = *result.image;
+    const std::vector<std::string> differences = describeDifferences(image, radio, kWriteLength);
     for (const std::string& line : differences)
         std::printf("%s\n", line.c_str());
     if (!differences.empty())

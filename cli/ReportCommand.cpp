@@ -26,8 +26,8 @@ int runReport(const QString& usage, const QStringList& arguments) {
     const QString in = command.positionals().at(0);
     const QString out = command.positionals().at(1);
     RadioImage image;
-    if (const QString error = loadImageFile(in, image); !error.isEmpty())
-        return fail(QStringLiteral("report: ") + error);
+    if (const std::optional<int> status = command.load(in, image))
+        return *status;
     if (sameFile(in, out))
         return fail(
             QStringLiteral(

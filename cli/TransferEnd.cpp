@@ -65,4 +65,24 @@ QString failureWords(const TransferResult& result, const QString& portError) {
     return words;
 }
 
+QString missingBytesWords(const std::vector<std::uint16_t>& missing) {
+    const QString bytes = missing.size() == 1 ? QStringLiteral("1 byte")
+                                              : QStringLiteral("%1 bytes").arg(missing.size());
+    return QStringLiteral("The read finished, but the radio's replies left out %1: %2. They are "
+                          "kept as FF; check them before writing this data back to a radio.")
+        .arg(bytes, addressRuns(missing));
+}
+
+QStringList sessionWarnings(const SessionResult& result) {
+    QStringList warnings;
+    for (const BackupResult& backup : result.backups)
+        if (!backup.ok())
+            warnings.push_back(QStringLiteral("no backup kept: ") + backup.error);
+        else if (!backup.warning.isEmpty())
+            warnings.push_back(backup.warning);
+    if (!result.missing.empty())
+        warnings.push_back(missingBytesWords(result.missing));
+    return warnings;
+}
+
 } // namespace quorl

@@ -3,7 +3,6 @@
 #include "ControlId.h"
 #include "DialogUnits.h"
 #include "MessageBox.h"
-#include "TransferUi.h"
 
 #include <QDialog>
 #include <QEvent>

@@ -19,6 +19,9 @@ class QWidget;
 
 namespace quorl {
 
+// The progress bar runs from 0 to this, one step per block.
+constexpr int kProgressMaximum = 1022;
+
 class ProgressDialog final : public QObject {
     Q_OBJECT
 

@@ -1,15 +1,13 @@
 #include "TransferController.h"
 
-#include "Backups.h"
 #include "CMSFlexGrid.h"
 #include "CZolView.h"
 #include "CellEditor.h"
-#include "CloneJob.h"
-#include "DialogTransferUi.h"
+#include "DialogTransferEvents.h"
 #include "KeyboardPolicy.h"
 #include "MessageBox.h"
+#include "RadioSession.h"
 
-#include <QDateTime>
 #include <QDialog>
 #include <QLoggingCategory>
 #include <QMetaObject>
@@ -26,14 +24,10 @@ const QString kWritingCaption = QStringLiteral("Writing Data Progress");
 Q_LOGGING_CATEGORY(lcBackups, "quorl.backups")
 
 // Nothing in the window's flow waits on the copy; a copy that could not be kept is logged.
-void keepCopy(const RadioImage& image, TransferDirection direction, const TransferResult& result,
-              bool shortRead = false) {
-    if (!worthABackup(direction, result))
-        return;
-    if (const BackupResult backup =
-            keepBackup(image, direction, QDateTime::currentDateTimeUtc(), shortRead);
-        !backup.ok())
-        qCWarning(lcBackups).noquote() << "No backup kept:" << backup.error;
+void logLostBackups(const SessionResult& result) {
+    for (const BackupResult& backup : result.backups)
+        if (!backup.ok())
+            qCWarning(lcBackups).noquote() << "No backup kept:" << backup.error;
 }
 
 } // namespace
@@ -74,21 +68,20 @@ void TransferController::OnTransferRequest() {
 }
 
 void TransferController::transfer(TransferDirection direction) {
-    DialogTransferUi ui(progress_, keys_);
-    CloneJob job(ui, line_, pacer_);
-    if (direction == TransferDirection::Write) {
+    DialogTransferEvents events(progress_, keys_);
+    RadioSession session(view_.portName(), events, line_, pacer_);
+    if (direction == TransferDirection::Write)
         view_.EncodeImage();
-        keepCopy(image_, direction, job.write(view_.portName(), image_));
+    const SessionResult result =
+        direction == TransferDirection::Write ? session.write(image_) : session.read(image_);
+    events.finish(result);
+    logLostBackups(result);
+    if (!result.image)
         return;
-    }
-    const ReadResult read = job.read(view_.portName());
-    if (read.outcome != TransferOutcome::Completed)
-        return;
-    adoptRead(read.memory, image_);
-    keepCopy(image_, direction, read, !read.missing.empty());
+    image_ = *result.image;
     view_.DecodeImage();
-    if (!read.missing.empty())
-        ui::messageBox(missingBytesText(read.missing));
+    if (!result.missing.empty())
+        ui::messageBox(missingBytesText(result.missing));
 }
 
 void TransferController::runWhenIdle(std::function<void()> job) {

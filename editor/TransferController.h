@@ -9,8 +9,9 @@
 // While a transfer runs, every command that reads or replaces the document or the window waits
 // at one gate: runWhenIdle() cancels the transfer and runs the command once the port is closed.
 
-#include "CloneProtocol.h"
 #include "ProgressDialog.h"
+#include "RadioImage.h"
+#include "TransferEvents.h"
 
 #include <QObject>
 

@@ -32,17 +32,6 @@ constexpr int kBeforeReadAckPause = 15;
 constexpr int kAfterReadBlockPause = 5;
 constexpr int kWriteBlockPause = 1;
 
-const QString kDetectingText =
-    QStringLiteral("Now are detecting Communication Port,Please wait...");
-const QString kWaitingText = QStringLiteral("Waiting the response from radio....");
-const QString kSendOrderText = QStringLiteral(" Error in the Send Order");
-const QString kCommunicationErrorText =
-    QStringLiteral("Communication Error，Please check all the connections and the radio power");
-const QString kShortReplyText = QStringLiteral("not received enough  byte");
-const QString kReadAckText = QStringLiteral("Error had happen,please try again");
-const QString kWriteAckText =
-    QStringLiteral(" Program Interrupt，Please reset the radio and try again");
-
 std::array<std::uint8_t, 4> blockHeader(std::uint8_t command, std::uint16_t address) {
     return {command, static_cast<std::uint8_t>(address >> 8),
             static_cast<std::uint8_t>(address & 0xFF), CloneProtocol::kBlockSize};
@@ -77,81 +66,46 @@ QString addressRuns(const std::vector<std::uint16_t>& addresses) {
     return runs.join(QStringLiteral(", "));
 }
 
-QString missingBytesText(const std::vector<std::uint16_t>& missing) {
-    const QString bytes = missing.size() == 1 ? QStringLiteral("1 byte")
-                                              : QStringLiteral("%1 bytes").arg(missing.size());
-    return QStringLiteral("The read finished, but the radio's replies left out %1: %2. They are "
-                          "kept as FF; check them before writing this data back to a radio.")
-        .arg(bytes, addressRuns(missing));
-}
-
 void adoptRead(const RadioImage& memory, RadioImage& document) {
     std::copy_n(memory.begin(), kReadLength, document.begin());
 }
 
-CloneProtocol::CloneProtocol(ByteLink& link, Pacer& pacer, TransferUi& ui)
-    : link_(link), pacer_(pacer), ui_(ui) {}
+CloneProtocol::CloneProtocol(ByteLink& link, Pacer& pacer, TransferEvents& events)
+    : link_(link), pacer_(pacer), events_(events) {}
 
 ReadResult CloneProtocol::read(const QString& portName) {
     ReadResult result;
     result.memory.fill(kErased);
-    static_cast<TransferResult&>(result) = run(TransferDirection::Read, portName, [&] {
-        return readBlocks(result.memory, result.missing);
-    });
+    static_cast<TransferResult&>(result) =
+        run(portName, [&] { return readBlocks(result.memory, result.missing); });
     return result;
 }
 
 TransferResult CloneProtocol::write(const QString& portName, const RadioImage& image) {
-    return run(TransferDirection::Write, portName, [&] { return writeBlocks(image); });
+    return run(portName, [&] { return writeBlocks(image); });
 }
 
-TransferResult CloneProtocol::run(TransferDirection direction, const QString& portName,
-                                  const Blocks& blocks) {
-    if (!link_.open(portName, kCloneTimeouts)) {
-        tell(QString::fromUtf8(kPortOpenFailedMessage));
-        ui_.closeDialog();
-        return {TransferOutcome::PortNotOpened, 0, QStringLiteral("cannot open ") + portName};
-    }
-    TransferResult result;
-    {
-        const PortCloser closer(link_);
-        result = session(blocks);
-    }
-    finish(direction, result);
-    return result;
+TransferResult CloneProtocol::run(const QString& portName, const Blocks& blocks) {
+    if (!link_.open(portName, kCloneTimeouts))
+        return {TransferOutcome::PortNotOpened, 0, QStringLiteral("cannot open ") + portName, 0, 0};
+    const PortCloser closer(link_);
+    return session(blocks);
 }
 
 TransferResult CloneProtocol::session(const Blocks& blocks) {
-    ui_.setStatusText(kDetectingText);
+    events_.stage(TransferStage::Detecting);
     for (;;) {
         QString cause;
         switch (handshakeSeries(cause)) {
         case Contact::Cancelled:
-            return {TransferOutcome::Cancelled, 0, cause};
+            return {TransferOutcome::Cancelled, 0, cause, 0, 0};
         case Contact::Established:
             return blocks();
         case Contact::Failed:
-            if (tell(kCommunicationErrorText, MessageButtons::RetryCancel) != MessageAnswer::Retry)
-                return {TransferOutcome::CommunicationError, 0, cause};
-            ui_.armGuard();
+            if (!events_.retry(RetryReason::NoAnswer))
+                return {TransferOutcome::CommunicationError, 0, cause, 0, 0};
             break;
         }
-    }
-}
-
-void CloneProtocol::finish(TransferDirection direction, const TransferResult& result) {
-    if (result.outcome != TransferOutcome::Completed) {
-        ui_.closeDialog();
-        return;
-    }
-    if (direction == TransferDirection::Read) {
-        ui_.disarmGuard();
-        ui_.setProgressPosition(kProgressMaximum);
-        ui_.closeDialog();
-    } else {
-        ui_.setProgressPosition(kProgressMaximum);
-        ui_.disarmGuard();
-        ui_.closeDialog();
     }
 }
 
@@ -159,7 +113,7 @@ CloneProtocol::Contact CloneProtocol::handshakeSeries(QString& cause) {
     for (int attempt = 1; attempt <= kHandshakeAttempts; ++attempt) {
         if (!pump(kHandshakePumps, kBytePause))
             return Contact::Cancelled;
-        ui_.setStatusText(kWaitingText);
+        events_.stage(TransferStage::Waiting);
         link_.purge(PurgeMode::AbortAndClear);
         for (const std::uint8_t byte : kHandshake) {
             pacer_.pause(kBytePause);
@@ -193,8 +147,8 @@ CloneProtocol::Contact CloneProtocol::goAhead(QString& cause) {
     for (int tries = 0; !written && tries < kGoAheadTries; ++tries) {
         link_.purge(PurgeMode::Clear);
         written = link_.write({&kAck, 1}).ok;
-        if (!written)
-            tell(kSendOrderText);
+        if (!written && !events_.retry(RetryReason::GoAheadNotWritten))
+            break;
     }
     if (!written) {
         cause =
@@ -211,7 +165,6 @@ CloneProtocol::Contact CloneProtocol::goAhead(QString& cause) {
     case Ack::Missing:
         break;
     }
-    ui_.armGuard();
     if (!pump(kGoAheadPumps, kBytePause))
         return Contact::Cancelled;
     cause = QStringLiteral("the go-ahead was not acknowledged");
@@ -225,12 +178,12 @@ TransferResult CloneProtocol::readBlocks(RadioImage& image, std::vector<std::uin
         std::array<std::uint8_t, kReplyLength> reply{};
         const LinkResult received = link_.read(reply);
         if (received.count < kShortestReply) {
-            tell(kShortReplyText);
             return {TransferOutcome::ShortReply, block,
                     QStringLiteral("block %1: %2 of %3 bytes")
                         .arg(hex(address))
                         .arg(received.count)
-                        .arg(kReplyLength)};
+                        .arg(kReplyLength),
+                    address, static_cast<int>(received.count)};
         }
         link_.purge(PurgeMode::Clear);
         const std::size_t dataBytes = received.count - kReplyHeader;
@@ -238,20 +191,19 @@ TransferResult CloneProtocol::readBlocks(RadioImage& image, std::vector<std::uin
         for (std::size_t lost = dataBytes; lost < kBlockSize; ++lost)
             missing.push_back(static_cast<std::uint16_t>(address + lost));
         address += kBlockSize;
-        ui_.setStatusText(QString::number(ui_.stepProgress()));
+        events_.progress(block + 1, kReadBlocks);
         pacer_.pause(kBeforeReadAckPause);
         send({&kAck, 1});
         if (readAck() != Ack::Received) {
-            tell(kReadAckText);
+            const auto failed = static_cast<std::uint16_t>(address - kBlockSize);
             return {TransferOutcome::ReadNotAcknowledged, block + 1,
-                    QStringLiteral("block %1 not acknowledged").arg(hex(address - kBlockSize))};
+                    QStringLiteral("block %1 not acknowledged").arg(hex(failed)), failed, 0};
         }
-        ui_.armGuard();
         if (!pump(kReadBlockPumps, 0))
-            return {TransferOutcome::Cancelled, block + 1, {}};
+            return {TransferOutcome::Cancelled, block + 1, {}, 0, 0};
         pacer_.pause(kAfterReadBlockPause);
     }
-    return {TransferOutcome::Completed, kReadBlocks, {}};
+    return {TransferOutcome::Completed, kReadBlocks, {}, 0, 0};
 }
 
 TransferResult CloneProtocol::writeBlocks(const RadioImage& image) {
@@ -261,24 +213,21 @@ TransferResult CloneProtocol::writeBlocks(const RadioImage& image) {
         pacer_.pause(kWriteBlockPause);
         send({image.data() + address, kBlockSize});
         if (readAck() != Ack::Received) {
-            tell(kWriteAckText);
             return {TransferOutcome::WriteNotAcknowledged, block,
-                    QStringLiteral("block %1 not acknowledged").arg(hex(address))};
+                    QStringLiteral("block %1 not acknowledged").arg(hex(address)), address, 0};
         }
         address += kBlockSize;
-        ui_.setStatusText(QString::number(ui_.stepProgress()));
-        ui_.armGuard();
+        events_.progress(block + 1, kWriteBlocks);
         if (!pump(kWriteBlockPumps, 0))
-            return {TransferOutcome::Cancelled, block + 1, {}};
+            return {TransferOutcome::Cancelled, block + 1, {}, 0, 0};
         pacer_.pause(kWriteBlockPause);
     }
-    return {TransferOutcome::Completed, kWriteBlocks, {}};
+    return {TransferOutcome::Completed, kWriteBlocks, {}, 0, 0};
 }
 
 bool CloneProtocol::pump(int passes, int pauseMilliseconds) {
     for (int pass = 0; pass < passes; ++pass) {
-        ui_.pumpPass();
-        if (ui_.cancelRequested())
+        if (!events_.betweenWaits())
             return false;
         if (pauseMilliseconds > 0)
             pacer_.pause(pauseMilliseconds);
@@ -298,11 +247,6 @@ CloneProtocol::Ack CloneProtocol::readAck() {
 void CloneProtocol::send(std::span<const std::uint8_t> bytes) {
     link_.purge(PurgeMode::Clear);
     link_.write(bytes);
-}
-
-MessageAnswer CloneProtocol::tell(const QString& text, MessageButtons buttons) {
-    ui_.disarmGuard();
-    return ui_.showMessage(text, buttons);
 }
 
 } // namespace quorl

@@ -3,12 +3,12 @@
 // Reading and writing the radio's whole memory: wake the radio with the handshake, then move
 // the memory in 8-byte blocks, each answered and acknowledged with 0x06. A read returns what the
 // radio sent and a write sends the bytes it is given: the caller decides what they replace.
-// Runs on the calling thread and keeps the windows alive by pumping at fixed points.
+// Runs on the calling thread and hands its front end a pass of waiting at fixed points.
 
 #include "ByteLink.h"
 #include "Pacer.h"
 #include "RadioImage.h"
-#include "TransferUi.h"
+#include "TransferEvents.h"
 
 #include <QString>
 
@@ -18,22 +18,22 @@
 
 namespace quorl {
 
-enum class TransferDirection { Read, Write };
-
 enum class TransferOutcome {
     Completed,
-    Cancelled,            // Cancel, the close box or an interruption; no message
-    PortNotOpened,        // "Could not Open the Port,..."
-    CommunicationError,   // Cancel in the "Communication Error，..." box
-    ShortReply,           // "not received enough  byte"
-    ReadNotAcknowledged,  // "Error had happen,please try again"
-    WriteNotAcknowledged, // " Program Interrupt，Please reset the radio and try again"
+    Cancelled,            // the front end said stop while waiting
+    PortNotOpened,        // the port could not be opened; nothing was sent
+    CommunicationError,   // no answer, and the front end did not want to try again
+    ShortReply,           // a read reply of fewer than ten bytes
+    ReadNotAcknowledged,  // the radio did not acknowledge a read block
+    WriteNotAcknowledged, // the radio did not acknowledge a written block
 };
 
 struct TransferResult {
     TransferOutcome outcome = TransferOutcome::Completed;
-    int blocks = 0; // blocks stored (read) or acknowledged (write)
-    QString cause;  // what went wrong, for a developer: block address, byte counts
+    int blocks = 0;            // blocks stored (read) or acknowledged (write)
+    QString cause;             // what went wrong, for a developer: block address, byte counts
+    std::uint16_t address = 0; // the block that failed (ShortReply, ...NotAcknowledged)
+    int received = 0;          // bytes of a short reply
 };
 
 struct ReadResult : TransferResult {
@@ -47,9 +47,6 @@ struct ReadResult : TransferResult {
 // "0x0026-0x0027, 0x0037": the addresses in runs, the first kListedRuns of them, then how many
 // more runs there are.
 QString addressRuns(const std::vector<std::uint16_t>& addresses);
-
-// What a front end tells the user after a read that missed bytes.
-QString missingBytesText(const std::vector<std::uint16_t>& missing);
 
 // The part of the memory a read covers: 0x0000..0x1FF7.
 constexpr std::size_t kReadLength = 1023 * 8;
@@ -66,12 +63,12 @@ public:
     static constexpr int kBlockSize = 8;
     static constexpr int kHandshakeAttempts = 15; // per series; Retry starts another series
     // A go-ahead byte whose write keeps failing is given up after this many tries and treated
-    // like a radio that did not answer (the Communication Error box, with Retry and Cancel).
+    // like a radio that did not answer.
     static constexpr int kGoAheadTries = 3;
 
-    CloneProtocol(ByteLink& link, Pacer& pacer, TransferUi& ui);
+    CloneProtocol(ByteLink& link, Pacer& pacer, TransferEvents& events);
 
-    // One whole transfer; the port and the progress dialog are closed on every path.
+    // One whole transfer; the port is closed on every path.
     ReadResult read(const QString& portName);
     TransferResult write(const QString& portName, const RadioImage& image);
 
@@ -82,22 +79,20 @@ private:
     // The block loop of the direction, run once the radio has answered the handshake.
     using Blocks = std::function<TransferResult()>;
 
-    TransferResult run(TransferDirection direction, const QString& portName, const Blocks& blocks);
+    TransferResult run(const QString& portName, const Blocks& blocks);
     TransferResult session(const Blocks& blocks);
     Contact handshakeSeries(QString& cause);
     Contact goAhead(QString& cause);
     TransferResult readBlocks(RadioImage& image, std::vector<std::uint16_t>& missing);
     TransferResult writeBlocks(const RadioImage& image);
-    void finish(TransferDirection direction, const TransferResult& result);
 
     bool pump(int passes, int pauseMilliseconds);
     Ack readAck();
     void send(std::span<const std::uint8_t> bytes);
-    MessageAnswer tell(const QString& text, MessageButtons buttons = MessageButtons::Ok);
 
     ByteLink& link_;
     Pacer& pacer_;
-    TransferUi& ui_;
+    TransferEvents& events_;
 };
 
 } // namespace quorl

@@ -298,6 +298,57 @@ private slots:
         QVERIFY(portIsFree());
     }
 
+    // The window's words for each way a transfer fails, each box shown with the guard down,
+    // and the dialog closed at the end.
+    void everyFailureShowsItsBox_data() {
+        QTest::addColumn<bool>("write");
+        QTest::addColumn<int>("fault");
+        QTest::addColumn<bool>("failGoAhead");
+        QTest::addColumn<QStringList>("messages");
+        const QString sendOrder = QStringLiteral(" Error in the Send Order");
+        QTest::newRow("read reply cut short") << false << int(SimFaultKind::HangUp) << false
+                                              << QStringList{"not received enough  byte"};
+        QTest::newRow("read block not acknowledged")
+            << false << int(SimFaultKind::MissingBlockAck) << false
+            << QStringList{"Error had happen,please try again"};
+        QTest::newRow("write block not acknowledged")
+            << true << int(SimFaultKind::MissingWriteAck) << false
+            << QStringList{" Program Interrupt，Please reset the radio and try again"};
+        QTest::newRow("go-ahead cannot be written")
+            << false << -1 << true
+            << QStringList{sendOrder, sendOrder, sendOrder, kCommunicationError};
+    }
+    void everyFailureShowsItsBox() {
+        QFETCH(bool, write);
+        QFETCH(int, fault);
+        QFETCH(bool, failGoAhead);
+        QFETCH(QStringList, messages);
+        std::vector<SimFault> faults;
+        if (fault >= 0)
+            faults.push_back({static_cast<SimFaultKind>(fault), 3});
+        VirtualRadio radio(*f, faults);
+        if (failGoAhead)
+            radio.line.failWrite = [](std::span<const std::uint8_t> bytes) {
+                return bytes[0] == 0x06;
+            };
+
+        if (write)
+            f->view->transfer().OnWriteToRadio();
+        else
+            f->view->transfer().OnReadFromRadio();
+        QVERIFY(f->runTransfer());
+
+        QCOMPARE(f->messageTexts(), messages);
+        for (const ShownMessage& message : f->messages) {
+            QVERIFY(!message.guardArmed);
+            QVERIFY(message.buttons == (message.text == kCommunicationError
+                                            ? ui::MessageButtons::RetryCancel
+                                            : ui::MessageButtons::Ok));
+        }
+        QVERIFY(!f->view->transfer().progressDialog().isOpen());
+        QVERIFY(!radio.line.isOpen());
+    }
+
     // Real message boxes take the activation from the dialog; that is no interruption.
     void ownMessageBoxesAreNoInterruption() {
         ui::setMessageHook({});

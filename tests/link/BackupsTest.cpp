@@ -135,7 +135,7 @@ TEST(Backups, KeptForCompleteReadsAndWritesThatReachedTheRadio) {
         {TransferDirection::Write, TransferOutcome::PortNotOpened, 0, false},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(worthABackup(c.direction, {c.outcome, c.blocks, {}}), c.kept)
+        EXPECT_EQ(worthABackup(c.direction, {c.outcome, c.blocks, {}, 0, 0}), c.kept)
             << static_cast<int>(c.outcome) << " after " << c.blocks;
 }
 

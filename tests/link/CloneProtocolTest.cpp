@@ -2,7 +2,7 @@
 
 #include "CloneProtocol.h"
 #include "RandomImage.h"
-#include "RecordingTransferUi.h"
+#include "RecordingTransferEvents.h"
 #include "SimulatedLink.h"
 #include "VirtualPacer.h"
 
@@ -15,17 +15,10 @@ namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 using Strings = std::vector<std::string>;
-using Message = testkit::RecordingTransferUi::Message;
+using Questions = std::vector<RetryReason>;
 
-const QString kOpenFailed = QString::fromUtf8(
-    "Could not Open the Port,Please check whether the Port are occupied or the device are ok");
-const QString kCommunicationError =
-    QString::fromUtf8("Communication Error，Please check all the connections and the radio power");
-const QString kSendOrder = QString::fromUtf8(" Error in the Send Order");
-const QString kNotEnough = QString::fromUtf8("not received enough  byte");
-const QString kErrorHad = QString::fromUtf8("Error had happen,please try again");
-const QString kProgramInterrupt =
-    QString::fromUtf8(" Program Interrupt，Please reset the radio and try again");
+constexpr auto kNoAnswer = RetryReason::NoAnswer;
+constexpr auto kGoAhead = RetryReason::GoAheadNotWritten;
 
 constexpr std::size_t kReadEnd = 0x1FF8;  // first byte a read leaves alone
 constexpr std::size_t kWriteEnd = 0x1FE8; // first byte a write never sends
@@ -51,7 +44,7 @@ struct Rig {
     testkit::Trace trace;
     testkit::SimulatedLink link{radio, clock, trace};
     testkit::VirtualPacer pacer{clock, trace};
-    testkit::RecordingTransferUi ui{trace};
+    testkit::RecordingTransferEvents ui{trace};
 
     Rig() = default;
     Rig(std::initializer_list<SimFault> faults) { radio.setFaults(faults); }
@@ -91,25 +84,12 @@ TEST(CloneProtocol, FullTransfersMoveTheirRangeOnly) {
         std::uint8_t command;
         int blocks;
         Bytes last;
-        std::string lastStatus;
-        long lastStatusCount; // a read reaches 1022 one block before its end
+        std::string lastProgress;
         Strings end;
     };
     const Case cases[] = {
-        {kRead,
-         0x52,
-         1023,
-         {0x52, 0x1F, 0xF0, 0x08},
-         "status 1022",
-         2,
-         {"pause 5", "close", "disarm", "position 1022", "close dialog"}},
-        {kWrite,
-         0x57,
-         1021,
-         {0x57, 0x1F, 0xE0, 0x08},
-         "status 1021",
-         1,
-         {"pause 1", "close", "position 1022", "disarm", "close dialog"}},
+        {kRead, 0x52, 1023, {0x52, 0x1F, 0xF0, 0x08}, "progress 1023/1023", {"pause 5", "close"}},
+        {kWrite, 0x57, 1021, {0x57, 0x1F, 0xE0, 0x08}, "progress 1021/1021", {"pause 1", "close"}},
     };
     for (const Case& c : cases) {
         Rig rig;
@@ -130,21 +110,21 @@ TEST(CloneProtocol, FullTransfersMoveTheirRangeOnly) {
         EXPECT_EQ(requests.back(), c.last);
         for (std::size_t i = 0; i < requests.size(); ++i)
             ASSERT_EQ((requests[i][1] << 8) | requests[i][2], static_cast<int>(i * 8)) << i;
-        EXPECT_EQ(rig.trace.count(c.lastStatus), c.lastStatusCount);
+        EXPECT_EQ(rig.trace.count(c.lastProgress), 1);
         EXPECT_EQ(rig.tail(c.end.size()), c.end);
         EXPECT_EQ(rig.link.openCount(), 1);
         EXPECT_EQ(rig.link.timeouts().readMultiplier, 500);
-        EXPECT_TRUE(rig.ui.messages().empty());
+        EXPECT_TRUE(rig.ui.questions().empty());
     }
 }
 
 TEST(CloneProtocol, HandshakeAttemptIsPacedAndPumped) {
     Rig rig{{SimFaultKind::Silent}};
     rig.run(kRead);
-    Strings expected{"open COM2", "status Now are detecting Communication Port,Please wait..."};
+    Strings expected{"open COM2", "stage detecting"};
     for (int pass = 0; pass < 7; ++pass)
         expected.insert(expected.end(), {"pump", "pause 1"});
-    expected.insert(expected.end(), {"status Waiting the response from radio....", "purge abort"});
+    expected.insert(expected.end(), {"stage waiting", "purge abort"});
     for (const char* byte : {"02", "50", "52", "4F", "47", "52", "41"})
         expected.insert(expected.end(), {"pause 1", "purge clear", std::string("write ") + byte});
     expected.insert(expected.end(), {"read 1 -> 0", "read 1 -> 0", "pause 2", "pump"});
@@ -161,9 +141,9 @@ TEST(CloneProtocol, DeadLineFailsAnAttemptAfterOneRead) {
 TEST(CloneProtocol, BlockIsPacedAndPumped) {
     Rig reading;
     reading.run(kRead);
-    Strings read{"purge clear", "write 52 00 08 08", "read 12 -> 12", "purge clear", "step",
-                 "status 2",    "pause 15",          "purge clear",   "write 06",    "read 1 -> 1",
-                 "arm"};
+    Strings read{"purge clear", "write 52 00 08 08", "read 12 -> 12",
+                 "purge clear", "progress 2/1023",   "pause 15",
+                 "purge clear", "write 06",          "read 1 -> 1"};
     read.insert(read.end(), 199, "pump");
     read.push_back("pause 5");
     const std::size_t from = reading.trace.find("write 52 00 08 08") - 1;
@@ -178,9 +158,7 @@ TEST(CloneProtocol, BlockIsPacedAndPumped) {
                   "purge clear",
                   writing.trace.events.at(at + 3),
                   "read 1 -> 1",
-                  "step",
-                  "status 2",
-                  "arm"};
+                  "progress 2/1021"};
     write.insert(write.end(), 201, "pump");
     write.push_back("pause 1");
     // Ten handshake writes, then header and data of block 0 and of block 1.
@@ -192,30 +170,29 @@ TEST(CloneProtocol, BlockIsPacedAndPumped) {
 TEST(CloneProtocol, FifteenAttemptsThenTheBoxAndRetryGivesFifteenMore) {
     Rig rig{{SimFaultKind::Silent}};
     std::vector<int> handshakesAtBox;
-    rig.ui.answer = [&](const QString&, MessageButtons) {
+    rig.ui.answer = [&](RetryReason) {
         handshakesAtBox.push_back(rig.handshakes());
-        return handshakesAtBox.size() == 1 ? MessageAnswer::Retry : MessageAnswer::Cancel;
+        return handshakesAtBox.size() == 1;
     };
     const TransferResult result = rig.run(kRead);
 
     EXPECT_EQ(result.outcome, TransferOutcome::CommunicationError);
     EXPECT_EQ(handshakesAtBox, (std::vector<int>{15, 30}));
     EXPECT_EQ(rig.link.openCount(), 1);
-    const Message box{kCommunicationError, MessageButtons::RetryCancel, false};
-    EXPECT_EQ(rig.ui.messages(), (std::vector<Message>{box, box}));
-    const std::size_t first = rig.trace.find("message " + kCommunicationError.toStdString());
-    EXPECT_EQ(rig.trace.slice(first + 1, first + 3), (Strings{"arm", "pump"}));
+    EXPECT_EQ(rig.ui.questions(), (Questions{kNoAnswer, kNoAnswer}));
+    const std::size_t first = rig.trace.find("retry no answer");
+    EXPECT_EQ(rig.trace.slice(first + 1, first + 2), (Strings{"pump"}));
     // Each attempt waits out two 590 ms reads.
     EXPECT_GT(rig.clock.elapsedMs(), 30 * 1180.0);
     EXPECT_LT(rig.clock.elapsedMs(), 30 * 1230.0);
-    EXPECT_EQ(rig.tail(2), (Strings{"close", "close dialog"}));
+    EXPECT_EQ(rig.tail(1), (Strings{"close"}));
 }
 
 TEST(CloneProtocol, RetryAfterTheRadioIsSwitchedOnCompletesTheRead) {
     Rig rig{{SimFaultKind::Silent}};
-    rig.ui.answer = [&](const QString&, MessageButtons) {
+    rig.ui.answer = [&](RetryReason) {
         rig.radio.setFaults({});
-        return MessageAnswer::Retry;
+        return true;
     };
     EXPECT_EQ(rig.run(kRead).outcome, TransferOutcome::Completed);
     EXPECT_TRUE(same(rig.read.memory, rig.radioMemory, 0, kReadEnd));
@@ -225,67 +202,55 @@ TEST(CloneProtocol, UnansweredGoAheadPumpsAboutSixHundredMillisecondsBeforeTheBo
     Rig rig{{SimFaultKind::NoGoAheadAnswer}};
     EXPECT_EQ(rig.run(kRead).outcome, TransferOutcome::CommunicationError);
     EXPECT_EQ(rig.handshakes(), 1);
-    Strings expected{"write 06", "read 1 -> 0", "arm"};
+    Strings expected{"write 06", "read 1 -> 0"};
     for (int pass = 0; pass < 601; ++pass)
         expected.insert(expected.end(), {"pump", "pause 1"});
-    expected.push_back("disarm");
+    expected.push_back("retry no answer");
     const std::size_t at = rig.trace.find("write 06");
     EXPECT_EQ(rig.trace.slice(at, at + expected.size()), expected);
 }
 
-TEST(CloneProtocol, EveryFailureShowsItsMessageAndKeepsWhatMoved) {
+TEST(CloneProtocol, EveryFailureEndsWithItsOutcomeAndKeepsWhatMoved) {
     struct Case {
         const char* name;
         TransferDirection direction;
         std::vector<SimFault> faults;
         std::function<void(testkit::SimulatedLink&)> arrange;
         TransferOutcome outcome;
-        std::vector<QString> messages;
+        Questions questions;
         std::size_t movedEnd; // radio data in the image (read) or image data in the radio (write)
     };
     const auto refuse = [](testkit::SimulatedLink& link) { link.refuseOpen = true; };
     const Case cases[] = {
-        {"port cannot be opened, read",
-         kRead,
-         {},
-         refuse,
-         TransferOutcome::PortNotOpened,
-         {kOpenFailed},
-         0},
-        {"port cannot be opened, write",
-         kWrite,
-         {},
-         refuse,
-         TransferOutcome::PortNotOpened,
-         {kOpenFailed},
-         0},
+        {"port cannot be opened, read", kRead, {}, refuse, TransferOutcome::PortNotOpened, {}, 0},
+        {"port cannot be opened, write", kWrite, {}, refuse, TransferOutcome::PortNotOpened, {}, 0},
         {"silent radio",
          kWrite,
          {{SimFaultKind::Silent}},
          {},
          TransferOutcome::CommunicationError,
-         {kCommunicationError},
+         {kNoAnswer},
          0},
         {"go-ahead not acknowledged",
          kWrite,
          {{SimFaultKind::NoGoAheadAnswer}},
          {},
          TransferOutcome::CommunicationError,
-         {kCommunicationError},
+         {kNoAnswer},
          0},
         {"device error on the 8-byte answer",
          kRead,
          {},
          [](auto& link) { link.failRead = [](std::size_t count) { return count == 8; }; },
          TransferOutcome::CommunicationError,
-         {kCommunicationError},
+         {kNoAnswer},
          0},
         {"device error on the go-ahead acknowledgement",
          kRead,
          {},
          [](auto& link) { link.failRead = [n = 0](std::size_t) mutable { return ++n == 3; }; },
          TransferOutcome::CommunicationError,
-         {kCommunicationError},
+         {kNoAnswer},
          0},
         {"go-ahead cannot be written",
          kRead,
@@ -294,56 +259,56 @@ TEST(CloneProtocol, EveryFailureShowsItsMessageAndKeepsWhatMoved) {
              link.failWrite = [](std::span<const std::uint8_t> b) { return b[0] == 0x06; };
          },
          TransferOutcome::CommunicationError,
-         {kSendOrder, kSendOrder, kSendOrder, kCommunicationError},
+         {kGoAhead, kGoAhead, kGoAhead, kNoAnswer},
          0},
         {"9-byte read reply",
          kRead,
          {{SimFaultKind::ShortReadReply, 5, 9}},
          {},
          TransferOutcome::ShortReply,
-         {kNotEnough},
+         {},
          5 * 8},
         {"radio falls silent in a read",
          kRead,
          {{SimFaultKind::Silent, 10}},
          {},
          TransferOutcome::ShortReply,
-         {kNotEnough},
+         {},
          10 * 8},
         {"line hangs up in a read",
          kRead,
          {{SimFaultKind::HangUp, 3}},
          {},
          TransferOutcome::ShortReply,
-         {kNotEnough},
+         {},
          3 * 8},
         {"read block not acknowledged",
          kRead,
          {{SimFaultKind::MissingBlockAck, 7}},
          {},
          TransferOutcome::ReadNotAcknowledged,
-         {kErrorHad},
+         {},
          8 * 8},
         {"write block not acknowledged",
          kWrite,
          {{SimFaultKind::MissingWriteAck, 4}},
          {},
          TransferOutcome::WriteNotAcknowledged,
-         {kProgramInterrupt},
+         {},
          5 * 8},
         {"first write block not acknowledged",
          kWrite,
          {{SimFaultKind::MissingWriteAck, 0}},
          {},
          TransferOutcome::WriteNotAcknowledged,
-         {kProgramInterrupt},
+         {},
          8},
         {"line hangs up in a write",
          kWrite,
          {{SimFaultKind::HangUp, 3}},
          {},
          TransferOutcome::WriteNotAcknowledged,
-         {kProgramInterrupt},
+         {},
          3 * 8},
     };
     for (const Case& c : cases) {
@@ -355,16 +320,8 @@ TEST(CloneProtocol, EveryFailureShowsItsMessageAndKeepsWhatMoved) {
         const TransferResult result = rig.run(c.direction);
         EXPECT_EQ(result.outcome, c.outcome);
         EXPECT_FALSE(result.cause.isEmpty());
-        std::vector<Message> expected;
-        for (const QString& text : c.messages)
-            expected.push_back(
-                {text,
-                 text == kCommunicationError ? MessageButtons::RetryCancel : MessageButtons::Ok,
-                 false});
-        EXPECT_EQ(rig.ui.messages(), expected);
+        EXPECT_EQ(rig.ui.questions(), c.questions);
         EXPECT_FALSE(rig.link.isOpen());
-        EXPECT_FALSE(rig.ui.dialogOpen());
-        EXPECT_EQ(rig.trace.events.back(), "close dialog");
         if (c.direction == kRead) {
             EXPECT_TRUE(same(rig.read.memory, rig.radioMemory, 0, c.movedEnd));
             EXPECT_TRUE(erased(rig.read.memory, c.movedEnd, kImageSize));
@@ -381,7 +338,7 @@ TEST(CloneProtocol, ToleratedTroubleStillCompletesTheRead) {
         std::vector<SimFault> faults;
         int failedGoAheadWrites;
         std::size_t missingFrom, missingTo; // positions no byte arrived for
-        std::vector<QString> messages;
+        Questions questions;
     };
     const Case cases[] = {
         {"another byte before the handshake acknowledgement",
@@ -392,7 +349,7 @@ TEST(CloneProtocol, ToleratedTroubleStillCompletesTheRead) {
          {}},
         {"11-byte reply", {{SimFaultKind::ShortReadReply, 5, 11}}, 0, 5 * 8 + 7, 6 * 8, {}},
         {"10-byte reply", {{SimFaultKind::ShortReadReply, 5, 10}}, 0, 5 * 8 + 6, 6 * 8, {}},
-        {"go-ahead written on the second try", {}, 1, 0, 0, {kSendOrder}},
+        {"go-ahead written on the second try", {}, 1, 0, 0, {kGoAhead}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -411,9 +368,7 @@ TEST(CloneProtocol, ToleratedTroubleStillCompletesTheRead) {
         for (std::size_t address = c.missingFrom; address < c.missingTo; ++address)
             missing.push_back(static_cast<std::uint16_t>(address));
         EXPECT_EQ(rig.read.missing, missing);
-        EXPECT_EQ(rig.ui.messages().size(), c.messages.size());
-        for (const Message& message : rig.ui.messages())
-            EXPECT_FALSE(message.whileArmed);
+        EXPECT_EQ(rig.ui.questions(), c.questions);
     }
 }
 
@@ -434,12 +389,12 @@ TEST(CloneProtocol, MissingAddressesAreListedInRuns) {
         EXPECT_EQ(addressRuns(c.addresses).toStdString(), c.runs);
 }
 
-TEST(CloneProtocol, CancelEndsAtTheNextPumpingPassWithoutAWord) {
+TEST(CloneProtocol, CancelEndsAtTheNextPassOfWaitingWithoutAQuestion) {
     struct Case {
         const char* name;
         TransferDirection direction;
         std::vector<SimFault> faults;
-        int cancelAtPosition, cancelAtPump;
+        int cancelAtBlock, cancelAtPump;
         std::size_t requests;
     };
     const Case cases[] = {
@@ -451,13 +406,13 @@ TEST(CloneProtocol, CancelEndsAtTheNextPumpingPassWithoutAWord) {
         Rig rig;
         rig.radio.setFaults(c.faults);
         rig.ui.onPump = [&] {
-            if (rig.ui.position() == c.cancelAtPosition || rig.ui.pumps() == c.cancelAtPump)
+            if (rig.ui.done() == c.cancelAtBlock || rig.ui.pumps() == c.cancelAtPump)
                 rig.ui.requestCancel();
         };
         EXPECT_EQ(rig.run(c.direction).outcome, TransferOutcome::Cancelled);
         EXPECT_EQ(rig.requests(c.direction == kRead ? 0x52 : 0x57).size(), c.requests);
-        EXPECT_TRUE(rig.ui.messages().empty());
-        EXPECT_EQ(rig.tail(3), (Strings{"pump", "close", "close dialog"}));
+        EXPECT_TRUE(rig.ui.questions().empty());
+        EXPECT_EQ(rig.tail(2), (Strings{"pump", "close"}));
     }
 }
 

@@ -5,7 +5,7 @@
 #include "CloneProtocol.h"
 #include "RadioSimProcess.h"
 #include "RandomImage.h"
-#include "RecordingTransferUi.h"
+#include "RecordingTransferEvents.h"
 #include "SerialPort.h"
 #include "TestExchange.h"
 #include "ThreadPacer.h"
@@ -52,7 +52,8 @@ protected:
     SerialPort port;
     ThreadPacer pacer;
     testkit::Trace trace;
-    testkit::RecordingTransferUi ui{trace};
+    testkit::RecordingTransferEvents ui{trace};
+    testkit::RecordingMessages messages{trace};
 };
 
 TEST_F(EndToEnd, FullRead) {
@@ -76,7 +77,7 @@ TEST_F(EndToEnd, FullWriteThroughTheSymlink) {
 
     const TransferResult result = write(link);
     ASSERT_EQ(result.outcome, TransferOutcome::Completed) << result.cause.toStdString();
-    EXPECT_TRUE(ui.messages().empty());
+    EXPECT_TRUE(ui.questions().empty());
     ASSERT_TRUE(sim.stop());
     EXPECT_FALSE(QFileInfo(link).isSymLink());
     RadioImage written{};
@@ -94,12 +95,12 @@ TEST_F(EndToEnd, TestModeExchangeReachesTheRadio) {
         QStringLiteral("COM4"),      AlignmentParameter::SquelchLevel, 160,
         QStringLiteral("446.00625"), QStringLiteral("446.00625"),      QStringLiteral("67.0"),
         QStringLiteral("OFF")};
-    const TestResult result = TestExchange(port, pacer, ui).run(request);
+    const TestResult result = TestExchange(port, pacer, messages).run(request);
     EXPECT_EQ(result.outcome, TestOutcome::Finished) << result.cause.toStdString();
     EXPECT_EQ(result.attempts, 1);
     EXPECT_FALSE(port.isOpen());
-    ASSERT_EQ(ui.messages().size(), 1u);
-    EXPECT_EQ(ui.messages()[0].text, QStringLiteral("Finish successfully!"));
+    ASSERT_EQ(messages.messages().size(), 1u);
+    EXPECT_EQ(messages.messages()[0].text, QStringLiteral("Finish successfully!"));
     ASSERT_TRUE(sim.stop());
     // 7 handshake bytes, "M" 02, 06, "x", the command, the command with 08, two frames.
     EXPECT_EQ(sim.errorOutput(),
@@ -118,7 +119,7 @@ TEST_F(EndToEnd, SilentRadioCostsFifteenAttemptsOfTwoReads) {
     clock.start();
     const TransferResult result = read(terminal);
     EXPECT_EQ(result.outcome, TransferOutcome::CommunicationError);
-    EXPECT_EQ(ui.messages().size(), 1u);
+    EXPECT_EQ(ui.questions(), std::vector{RetryReason::NoAnswer});
     EXPECT_FALSE(port.isOpen());
     // 15 × (two 590 ms reads + 16 ms of pauses); the machine may be slow, never faster.
     EXPECT_GE(clock.elapsed(), 15 * 1196);

@@ -1,7 +1,7 @@
 // The test-mode exchange against the simulated radio, in virtual time.
 
 #include "TestExchange.h"
-#include "RecordingTransferUi.h"
+#include "RecordingTransferEvents.h"
 #include "SimulatedLink.h"
 #include "VirtualPacer.h"
 
@@ -26,7 +26,7 @@ struct Rig {
     testkit::Trace trace;
     testkit::SimulatedLink link{radio, clock, trace};
     testkit::VirtualPacer pacer{clock, trace};
-    testkit::RecordingTransferUi messages{trace};
+    testkit::RecordingMessages messages{trace};
     TestRequest request{
         QStringLiteral("COM1"),      AlignmentParameter::SquelchLevel, 160,
         QStringLiteral("446.00625"), QStringLiteral("446.00625"),      QStringLiteral("67.0"),

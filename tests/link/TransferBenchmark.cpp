@@ -18,22 +18,13 @@ namespace quorl {
 namespace {
 
 // No windows: nothing to pump, nobody cancels.
-class QuietUi final : public TransferUi {
+class QuietUi final : public TransferEvents {
 public:
-    void setStatusText(const QString&) override {}
-    int stepProgress() override { return position_ = std::min(position_ + 1, kProgressMaximum); }
-    void setProgressPosition(int position) override { position_ = position; }
-    bool cancelRequested() const override { return false; }
-    void armGuard() override {}
-    void disarmGuard() override {}
-    void closeDialog() override {}
-    MessageAnswer showMessage(const QString&, MessageButtons) override {
-        return MessageAnswer::Cancel;
-    }
-    void pumpPass() override {}
-
-private:
-    int position_ = 0;
+    void begin(TransferDirection) override {}
+    void stage(TransferStage) override {}
+    void progress(int, int) override {}
+    bool retry(RetryReason) override { return false; }
+    bool betweenWaits() override { return true; }
 };
 
 // CPU time of this process: the protocol and the port; the radio runs in its own process.

@@ -1,5 +1,6 @@
 #include "ChannelFile.h"
 #include "FileWriter.h"
+#include "RandomImage.h"
 
 #include <gtest/gtest.h>
 
@@ -29,9 +30,7 @@ class ChannelFile : public ::testing::Test {
 protected:
     void SetUp() override {
         fs::create_directories(folder_);
-        std::mt19937 random(1);
-        for (auto& b : image_)
-            b = static_cast<std::uint8_t>(random());
+        image_ = randomImage(1);
     }
     void TearDown() override {
         fs::permissions(folder_, fs::perms::owner_all, fs::perm_options::add);

@@ -4,7 +4,7 @@
 #include "CloneProtocol.h"
 #include "DefaultMemory.h"
 #include "RadioSimProcess.h"
-#include "RecordingTransferUi.h"
+#include "RecordingTransferEvents.h"
 #include "SerialPort.h"
 #include "ThreadPacer.h"
 
@@ -39,7 +39,7 @@ TEST_F(RadioSimProgram, ServesItsBuiltInMemoryAndItsFaults) {
     SerialPort port;
     ThreadPacer pacer;
     testkit::Trace trace;
-    testkit::RecordingTransferUi ui{trace};
+    testkit::RecordingTransferEvents ui{trace};
     const ReadResult result = CloneProtocol(port, pacer, ui).read(QStringLiteral("COM1"));
 
     EXPECT_EQ(result.outcome, TransferOutcome::ShortReply);

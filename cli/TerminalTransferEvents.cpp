@@ -1,6 +1,5 @@
-#include "TerminalTransferUi.h"
+#include "TerminalTransferEvents.h"
 
-#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -28,22 +27,44 @@ bool drawsProgressBars() {
     return ::isatty(STDERR_FILENO) == 1 && !(term && std::strcmp(term, "dumb") == 0);
 }
 
-TerminalTransferUi::TerminalTransferUi(QString title, int blocks,
-                                       const volatile std::sig_atomic_t& stop, ProgressRows* rows,
-                                       int row)
-    : title_(std::move(title)), blocks_(blocks), stop_(stop), rows_(rows), row_(row),
+namespace {
+
+QString stageWords(TransferStage stage) {
+    return stage == TransferStage::Detecting
+               ? QStringLiteral("Now are detecting Communication Port,Please wait...")
+               : QStringLiteral("Waiting the response from radio....");
+}
+
+} // namespace
+
+TerminalTransferEvents::TerminalTransferEvents(QString title,
+                                               const volatile std::sig_atomic_t& stop,
+                                               ProgressRows* rows, int row)
+    : title_(std::move(title)), stop_(stop), rows_(rows), row_(row),
       terminal_(drawsProgressBars()) {}
 
+void TerminalTransferEvents::begin(TransferDirection direction) {
+    finish();
+    blocks_ = done_ = lastTenth_ = 0;
+    status_.clear();
+    sinceDrawn_.invalidate();
+    if (onBegin)
+        onBegin(direction);
+}
+
 // Only the words before the first block: after that the status line is the block count.
-void TerminalTransferUi::setStatusText(const QString& text) {
+void TerminalTransferEvents::stage(TransferStage stage) {
+    const QString text = stageWords(stage);
     if (done_ > 0 || text == status_)
         return;
     status_ = text;
-    show(title_ + QStringLiteral(": ") + text.trimmed());
+    show(title_ + QStringLiteral(": ") + text);
 }
 
-int TerminalTransferUi::stepProgress() {
-    if (done_++ == 0)
+void TerminalTransferEvents::progress(int done, int total) {
+    blocks_ = total;
+    done_ = done;
+    if (done_ == 1)
         sinceFirstBlock_.start();
     if (terminal_) {
         if (done_ == blocks_ || !sinceDrawn_.isValid() || sinceDrawn_.elapsed() >= kRedrawMs)
@@ -56,20 +77,21 @@ int TerminalTransferUi::stepProgress() {
                  .arg(blocks_)
                  .arg(tenth * 10));
     }
-    return std::min(done_, kProgressMaximum);
 }
 
-void TerminalTransferUi::closeDialog() {
+void TerminalTransferEvents::finish() {
     if (lineOpen_ && terminal_)
         std::fputc('\n', stderr);
     lineOpen_ = false;
 }
 
-MessageAnswer TerminalTransferUi::showMessage(const QString&, MessageButtons buttons) {
-    return buttons == MessageButtons::RetryCancel ? MessageAnswer::Cancel : MessageAnswer::Ok;
+// The go-ahead byte is tried again as the window does after its box; a radio that does not
+// answer is not waited for.
+bool TerminalTransferEvents::retry(RetryReason reason) {
+    return reason == RetryReason::GoAheadNotWritten;
 }
 
-void TerminalTransferUi::drawBar() {
+void TerminalTransferEvents::drawBar() {
     sinceDrawn_.start();
     const int filled = done_ * kBarWidth / blocks_;
     QString line = QStringLiteral("%1 [%2%3] %4/%5 blocks %6%")
@@ -87,7 +109,7 @@ void TerminalTransferUi::drawBar() {
 }
 
 // On a terminal every line overwrites the one before it until the transfer ends.
-void TerminalTransferUi::show(const QString& line) {
+void TerminalTransferEvents::show(const QString& line) {
     if (rows_) {
         rows_->show(row_, line);
         return;
