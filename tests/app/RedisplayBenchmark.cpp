@@ -2,6 +2,7 @@
 // the view's initial update, which every New and Open runs, costs as much time and memory
 // after 20,000 documents as it did for the first.
 
+#include "Bcd.h"
 #include "CMainFrame.h"
 #include "CZolApp.h"
 #include "CZolView.h"
@@ -22,10 +23,6 @@ namespace {
 CZolApp* theApp = nullptr;
 QString fullFile;
 
-std::uint8_t bcd(int twoDigits) {
-    return static_cast<std::uint8_t>(twoDigits / 10 * 16 + twoDigits % 10);
-}
-
 // Every channel in use, with tones, flags and a name.
 QByteArray fullImage() {
     quorl::RadioImage image;
@@ -34,11 +31,11 @@ QByteArray fullImage() {
         const std::size_t at = quorl::channelRecordOffset(channel);
         const std::uint8_t record[13] = {0x25,
                                          0x06,
-                                         bcd(channel % 100),
+                                         bcdByte(channel % 100),
                                          0x44,
                                          0x25,
                                          0x06,
-                                         bcd(channel % 100),
+                                         bcdByte(channel % 100),
                                          0x44,
                                          0x85,
                                          0x08,

@@ -2,6 +2,7 @@
 // channels, a sort of all 199, and an undo of that sort; and the heap that 1,000 undo steps
 // hold.
 
+#include "Bcd.h"
 #include "CMSFlexGrid.h"
 #include "CMainFrame.h"
 #include "CZolApp.h"
@@ -26,10 +27,6 @@ namespace {
 CZolApp* theApp = nullptr;
 QString fullFile;
 
-std::uint8_t bcd(int twoDigits) {
-    return static_cast<std::uint8_t>(twoDigits / 10 * 16 + twoDigits % 10);
-}
-
 // Every channel in use, frequencies falling as the channel number grows.
 QByteArray fullImage() {
     RadioImage image;
@@ -39,10 +36,10 @@ QByteArray fullImage() {
         const int step = 200 - channel; // 1..199 × 6.25 kHz above 440 MHz
         const int count = 44000000 + step * 625;
         for (const std::size_t base : {at, at + 4}) {
-            image[base + 0] = bcd(count % 100);
-            image[base + 1] = bcd(count / 100 % 100);
-            image[base + 2] = bcd(count / 10000 % 100);
-            image[base + 3] = bcd(count / 1000000);
+            image[base + 0] = bcdByte(count % 100);
+            image[base + 1] = bcdByte(count / 100 % 100);
+            image[base + 2] = bcdByte(count / 10000 % 100);
+            image[base + 3] = bcdByte(count / 1000000);
         }
         image[at + 8] = 0x85;
         image[at + 9] = 0x08;

@@ -4,6 +4,7 @@
 
 #include "ChannelCodec.h"
 #include "RandomImage.h"
+#include "SavedImage.h"
 #include "SettingsCodec.h"
 
 #include <gtest/gtest.h>
@@ -20,15 +21,6 @@ RadioImage newImage() {
     return image;
 }
 
-// What a Save in the window stores for an image it opened.
-RadioImage saved(RadioImage image) {
-    const ChannelSheet sheet = decodeChannels(image);
-    const SettingsState settings = decodeSettings(image);
-    encodeChannels(sheet, image);
-    encodeSettings(settings, image);
-    return image;
-}
-
 TEST(ChannelCsv, ExportThenImportGivesTheSavedFile) {
     const ToneTable tones;
     for (unsigned seed = 1; seed <= 20; ++seed) {
@@ -38,7 +30,7 @@ TEST(ChannelCsv, ExportThenImportGivesTheSavedFile) {
             importChannelCsv(exportChannelCsv(image), tones, imported).errors;
         EXPECT_TRUE(errors.empty()) << "seed " << seed << ": line " << errors.front().line << ": "
                                     << errors.front().message;
-        EXPECT_TRUE(imported == saved(image)) << "seed " << seed;
+        EXPECT_TRUE(imported == savedImage(image)) << "seed " << seed;
     }
 }
 

@@ -3,6 +3,7 @@
 // does not own pass through, and a second Save changes nothing but tones.
 
 #include "ChannelCodec.h"
+#include "SavedImage.h"
 #include "SettingsCodec.h"
 
 #include <algorithm>
@@ -13,14 +14,6 @@
 namespace {
 
 using namespace quorl;
-
-RadioImage saved(RadioImage image) {
-    const ChannelSheet sheet = decodeChannels(image);
-    const SettingsState settings = decodeSettings(image);
-    encodeChannels(sheet, image);
-    encodeSettings(settings, image);
-    return image;
-}
 
 // A broken rule ends the run like a sanitizer report, with the input kept as an artifact.
 void require(bool holds) {
@@ -40,7 +33,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     image.fill(kErased);
     std::copy_n(data, std::min(size, kImageSize), image.begin());
 
-    const RadioImage once = saved(image);
+    const RadioImage once = savedImage(image);
     for (int channel = 1; channel <= kChannelCount; ++channel) {
         const std::size_t record = channelRecordOffset(channel);
         for (const std::size_t field : {record + kRecReceive, record + kRecTransmit}) {
@@ -53,7 +46,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     // Tones are stored as their text reads, which may read differently again (a DCS code
     // past 62 hundreds gets the no-tone mark); every other byte is settled by one Save.
-    const RadioImage twice = saved(once);
+    const RadioImage twice = savedImage(once);
     for (std::size_t offset = 0; offset < kImageSize; ++offset) {
         const std::size_t inRecord = offset % kChannelRecordSize;
         const bool tone = offset < channelRecordOffset(kChannelCount + 1) &&
