@@ -7,6 +7,7 @@
 #include "CommandLine.h"
 #include "CommandTable.h"
 #include "DeferredIconStyle.h"
+#include "DocumentView.h"
 #include "EmergencyDialog.h"
 #include "FileDialogs.h"
 #include "FileNames.h"
@@ -124,8 +125,7 @@ bool CZolApp::InitInstance(const QStringList& arguments) {
     frame_ = std::make_unique<CMainFrame>();
     view_ = new CZolView(document_.image(), tones_);
     frame_->setView(view_);
-    connect(&document_, &CZolDoc::imageReplaced, view_, &CZolView::OnInitialUpdate);
-    connect(&document_, &CZolDoc::aboutToSave, view_, &CZolView::EncodeImage);
+    connectDocumentAndView(document_, *view_);
     routeCommands();
     frame_->setRecentFiles(recentFiles_.paths());
 

@@ -52,4 +52,9 @@ quorl::FileResult CZolDoc::OnSaveDocument(const QString& path) {
     return result;
 }
 
+void CZolDoc::adoptRead(const quorl::RadioImage& image) {
+    image_ = image;
+    emit imageRead();
+}
+
 } // namespace quorl

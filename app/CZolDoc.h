@@ -1,8 +1,8 @@
 #pragma once
 
 // The document: the radio's memory image and the file it came from. It says when its image is
-// replaced by a new or opened one, and when it is about to be saved; the view decodes it and
-// encodes into it then. It is never marked as modified,
+// replaced by a new or opened one or by a read from the radio, and when it is about to be saved;
+// the view decodes it and encodes into it then. It is never marked as modified,
 // so nothing ever asks to save.
 
 #include "ChannelFile.h"
@@ -35,10 +35,14 @@ public:
     // the document's file. A channel list (".csv") gets the channel table, and the document
     // keeps its file, which alone holds the settings.
     quorl::FileResult OnSaveDocument(const QString& path);
+    // A complete read from the radio takes the image's place; the file stays the document's.
+    void adoptRead(const quorl::RadioImage& image);
 
 signals:
     // A new or opened document took the place of the old one.
     void imageReplaced();
+    // A read from the radio took the image's place: the document goes on, with the radio's data.
+    void imageRead();
     // The image is about to be written: whoever shows it in another form stores that now.
     void aboutToSave();
 

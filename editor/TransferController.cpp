@@ -32,7 +32,8 @@ void logLostBackups(const SessionResult& result) {
 
 } // namespace
 
-TransferController::TransferController(CZolView& view, RadioImage& image, KeyboardPolicy& keys)
+TransferController::TransferController(CZolView& view, const RadioImage& image,
+                                       KeyboardPolicy& keys)
     : QObject(&view), view_(view), image_(image), keys_(keys) {
     // Start's handling finishes before the transfer takes the thread, as a posted request would.
     connect(&progress_, &ProgressDialog::startPressed, this, &TransferController::OnTransferRequest,
@@ -78,8 +79,7 @@ void TransferController::transfer(TransferDirection direction) {
     logLostBackups(result);
     if (!result.image)
         return;
-    image_ = *result.image;
-    view_.DecodeImage();
+    emit readCompleted(*result.image);
     if (!result.missing.empty())
         ui::messageBox(missingBytesText(result.missing));
 }

@@ -2,9 +2,9 @@
 
 // Reading and writing the radio from the window. Read From Radio and Write To Radio open the
 // progress dialog over the table; its Start runs the transfer, which keeps the thread until it
-// ends. A write sends the table and panel as the image holds them once encoded; a read replaces
-// the document's image only when it is complete, and the form then shows it. A complete read
-// and a write that reached the radio each leave a copy among the backups (Backups.h).
+// ends. A write sends the table and panel as the image holds them once encoded; only a complete
+// read is handed on (readCompleted), for the document to take in place of its image. A complete
+// read and a write that reached the radio each leave a copy among the backups (Backups.h).
 //
 // While a transfer runs, every command that reads or replaces the document or the window waits
 // at one gate: runWhenIdle() cancels the transfer and runs the command once the port is closed.
@@ -26,8 +26,10 @@ class KeyboardPolicy;
 class Pacer;
 
 class TransferController final : public QObject {
+    Q_OBJECT
+
 public:
-    TransferController(CZolView& view, RadioImage& image, KeyboardPolicy& keys);
+    TransferController(CZolView& view, const RadioImage& image, KeyboardPolicy& keys);
 
     // Commit the cell being edited, set the direction of the next transfer and open the
     // progress dialog over the table. A dialog that is already open stays open; while it waits
@@ -47,13 +49,17 @@ public:
     // for the serial port again. Tests put a simulated radio here.
     void setLine(ByteLink* line, Pacer* pacer);
 
+signals:
+    // A read ended complete: the image the radio holds, over the document's where it read less.
+    void readCompleted(const quorl::RadioImage& image);
+
 private:
     void prepare(TransferDirection direction, const QString& caption);
     void OnTransferRequest();
     void transfer(TransferDirection direction);
 
     CZolView& view_;
-    RadioImage& image_;
+    const RadioImage& image_;
     KeyboardPolicy& keys_;
     ProgressDialog progress_;
     TransferDirection direction_ = TransferDirection::Read;

@@ -2,6 +2,7 @@
 
 #include "CMSFlexGrid.h"
 #include "ControlId.h"
+#include "DocumentView.h"
 #include "ProgressDialog.h"
 
 #include <QDialog>
@@ -20,9 +21,9 @@ constexpr const char* kPortVariables[] = {"QUORL_COM1", "QUORL_COM2", "QUORL_COM
 }
 
 TransferFixture::TransferFixture() {
-    resetImage(image);
     frame.resize(800, 1100);
     view = new CZolView(image, tones);
+    connectDocumentAndView(document, *view);
     frame.setCentralWidget(view);
     frame.show();
     view->OnInitialUpdate();

@@ -1,10 +1,12 @@
 #pragma once
 
-// A form view in a window of its own, ready to read and write a radio: the quorl-radio-sim
-// program on a pseudo-terminal behind a port name, or a simulated radio on a virtual-time line.
-// Message boxes are answered from a queue (OK; Cancel on Retry/Cancel once the queue is empty)
-// and noted with whether the progress dialog's interruption guard was armed at the time.
+// A form view of a document in a window of its own, ready to read and write a radio: the
+// quorl-radio-sim program on a pseudo-terminal behind a port name, or a simulated radio on a
+// virtual-time line. Message boxes are answered from a queue (OK; Cancel on Retry/Cancel once the
+// queue is empty) and noted with whether the progress dialog's interruption guard was armed at the
+// time.
 
+#include "CZolDoc.h"
 #include "CZolView.h"
 #include "ChannelCodec.h"
 #include "IsolatedBackups.h"
@@ -99,7 +101,8 @@ public:
 
     IsolatedBackups backups;
     quorl::ToneTable tones;
-    quorl::RadioImage image{};
+    quorl::CZolDoc document;
+    quorl::RadioImage& image = document.image();
     QMainWindow frame;
     CZolView* view;
     quorl::testkit::RadioSimProcess radio;
