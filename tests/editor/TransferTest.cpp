@@ -12,6 +12,7 @@
 #include "CellEditor.h"
 #include "ChannelFile.h"
 #include "DefaultMemory.h"
+#include "PortMessage.h"
 #include "ProgressDialog.h"
 #include "Pty.h"
 #include "SerialPort.h"
@@ -149,7 +150,7 @@ private slots:
 
         f->view->transfer().OnReadFromRadio();
         QVERIFY(f->runTransfer());
-        QCOMPARE(f->messageTexts(), QStringList{kPortOpenFailedMessage});
+        QCOMPARE(f->messageTexts(), QStringList{ui::kPortOpenFailedMessage});
         // Nothing went down the line, and the other program still has it to itself.
         pollfd line{pty.master(), POLLIN, 0};
         QCOMPARE(::poll(&line, 1, 100), 0);
