@@ -45,7 +45,6 @@ public:
     // Shows up to four recent files in the File menu, or the greyed "Recent File" when none.
     void setRecentFiles(const QStringList& paths);
 
-    QToolBar* toolBar() const { return toolBar_; }
     QLabel* messagePane() const { return messagePane_; }
 
 signals:

@@ -5,7 +5,7 @@
 #include "CZolApp.h"
 #include "CZolView.h"
 #include "CommandTable.h"
-#include "ControlId.h"
+#include "FindControl.h"
 #include "FormIds.h"
 #include "MessageRecorder.h"
 #include "PortSelection.h"
@@ -145,11 +145,12 @@ void FrameTest::laterCommandsArePresentButDisabled() {
     auto app = apptest::startApp();
     QVERIFY(app);
     CMainFrame* frame = app->mainFrame();
-    for (int id :
-         {kCmdFileNew, kCmdFileOpen, kCmdFileSave, kCmdFileSaveAs, kCmdAppExit, kCmdReadFromRadio,
-          kCmdWriteToRadio, kCmdTestMode, kCmdEditData, kCmdTot, kCmdPttId, kCmdEmergencyCall,
-          kCmdOptionFunction, kCmdPort1, kCmdPort4, kCmdViewToolbar, kCmdAppAbout, kCmdHelp,
-          kCmdFilePrint, kCmdFilePrintPreview, kCmdFilePrintSetup})
+    for (int id : {kCmdFileNew,        kCmdFileOpen,      kCmdFileSave,     kCmdFileSaveAs,
+                   kCmdAppExit,        kCmdReadFromRadio, kCmdWriteToRadio, kCmdTestMode,
+                   kCmdEditData,       kCmdTot,           kCmdPttId,        kCmdEmergencyCall,
+                   kCmdOptionFunction, kCmdPort1,         kCmdPort4,        kCmdViewToolbar,
+                   kCmdAppAbout,       kCmdHelp,          kCmdFilePrint,    kCmdFilePrintPreview,
+                   kCmdFilePrintSetup})
         QVERIFY2(frame->command(id)->isEnabled(), qPrintable(QString::number(id)));
 }
 
@@ -174,7 +175,7 @@ void FrameTest::testModeKeyOpensTheDebugDialogForThePanelsBand() {
 
 void FrameTest::toolbarButtonsInOrder() {
     CMainFrame frame;
-    QToolBar* bar = frame.toolBar();
+    QToolBar* bar = test::findControl<QToolBar>(&frame, "Toolbar");
     const QList<int> expected{kCmdFileNew,       kCmdFileOpen,
                               kCmdFileSave,      0,
                               kCmdReadFromRadio, kCmdWriteToRadio,
@@ -206,7 +207,8 @@ void FrameTest::hoveringAButtonShowsItsPrompt() {
     auto app = apptest::startApp();
     QVERIFY(app);
     CMainFrame* frame = app->mainFrame();
-    QWidget* button = frame->toolBar()->widgetForAction(frame->command(kCmdFileOpen));
+    QWidget* button = test::findControl<QToolBar>(frame, "Toolbar")
+                          ->widgetForAction(frame->command(kCmdFileOpen));
     QTest::mouseMove(button);
     QTRY_COMPARE(frame->statusBar()->currentMessage(), "Open an existing document");
 }
@@ -319,7 +321,7 @@ void FrameTest::viewMenuTogglesBars() {
     QVERIFY(view->actions().at(0)->isChecked());
     QTest::mouseClick(view, Qt::LeftButton, {},
                       view->actionGeometry(view->actions().at(0)).center());
-    QVERIFY(frame->toolBar()->isHidden());
+    QVERIFY(test::findControl<QToolBar>(frame, "Toolbar")->isHidden());
     openMenu(frame, "&View");
     QVERIFY(!view->actions().at(0)->isChecked());
     QTest::mouseClick(view, Qt::LeftButton, {},
@@ -327,7 +329,7 @@ void FrameTest::viewMenuTogglesBars() {
     QVERIFY(frame->statusBar()->isHidden());
     frame->command(kCmdViewToolbar)->trigger();
     frame->command(kCmdViewStatusBar)->trigger();
-    QVERIFY(!frame->toolBar()->isHidden());
+    QVERIFY(!test::findControl<QToolBar>(frame, "Toolbar")->isHidden());
     QVERIFY(!frame->statusBar()->isHidden());
 }
 
