@@ -115,6 +115,7 @@ void CMainFrame::createToolBar() {
 
 void CMainFrame::createStatusBar() {
     messagePane_ = new QLabel(kIdleMessage, statusBar());
+    messagePane_->setObjectName(QStringLiteral("MessagePane"));
     statusBar()->addWidget(messagePane_, 1);
     keyIndicators_ = new KeyIndicators(statusBar());
 }

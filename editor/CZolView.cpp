@@ -143,7 +143,7 @@ void CZolView::showStatusHint(const QPoint& windowPos) {
     QWidget* under = window()->childAt(windowPos);
     if (!under || (under != this && !isAncestorOf(under)))
         return;
-    const QComboBox* tone = cells_->toneEditor();
+    const auto* tone = qobject_cast<const QComboBox*>(cells_->EditorForColumn(kColRxTone));
     emit statusHint(statusHintFor(under, grid_, tone ? tone->lineEdit() : nullptr));
 }
 

@@ -54,12 +54,6 @@ public:
     bool PreTranslateMessage(QObject* receiver, QKeyEvent* event);
 
     QWidget* EditorForColumn(int column) const;
-    QLineEdit* frequencyEditor() const { return frequencyEditor_; }
-    QLineEdit* nameEditor() const { return nameEditor_; }
-    QComboBox* toneEditor() const { return toneEditor_; }
-    QComboBox* powerEditor() const { return powerEditor_; }
-    QComboBox* scanEditor() const { return scanEditor_; }
-    QComboBox* busyLockEditor() const { return busyLockEditor_; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

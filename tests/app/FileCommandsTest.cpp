@@ -8,8 +8,8 @@
 #include "ChannelCodec.h"
 #include "ChannelFile.h"
 #include "CommandTable.h"
-#include "ControlId.h"
 #include "FileNames.h"
+#include "FindControl.h"
 #include "FormIds.h"
 #include "MessageRecorder.h"
 
@@ -354,7 +354,7 @@ void FileCommandsTest::closingAfterEditsAsksNothing() {
     auto app = startApp();
     QVERIFY(app);
     app->view()->grid()->SetTextMatrix(1, 1, "446.00625");
-    ui::findControl<QComboBox>(app->view(), kIdSquelchLevel)->setCurrentIndex(1);
+    test::findControl<QComboBox>(app->view(), kIdSquelchLevel)->setCurrentIndex(1);
     ui::MessageRecorder messages;
     // File > Exit by its mnemonic letters.
     QTest::keyClick(app->mainFrame(), Qt::Key_F, Qt::AltModifier);
@@ -374,5 +374,5 @@ void FileCommandsTest::toneListStaysWholeAcrossNewAndOpen() {
         app->OnFileNew();
         QVERIFY(app->OpenDocumentFile(path));
     }
-    QCOMPARE(app->view()->cells().toneEditor()->count(), 263);
+    QCOMPARE(test::findControl<QComboBox>(app->view(), kIdToneEditor)->count(), 263);
 }

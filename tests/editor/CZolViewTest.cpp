@@ -1,7 +1,7 @@
 #include "CZolView.h"
 #include "CMSFlexGrid.h"
 #include "CellEditor.h"
-#include "ControlId.h"
+#include "FindControl.h"
 #include "FormIds.h"
 #include "MessageRecorder.h"
 #include "RadioImage.h"
@@ -41,8 +41,9 @@ private:
     CZolView* view = nullptr;
 
     CMSFlexGrid* grid() const { return view->grid(); }
-    QComboBox* combo(int id) const { return ui::findControl<QComboBox>(view, id); }
-    QCheckBox* check(int id) const { return ui::findControl<QCheckBox>(view, id); }
+    QComboBox* combo(int id) const { return test::findControl<QComboBox>(view, id); }
+    QLineEdit* lineEdit(int id) const { return test::findControl<QLineEdit>(view, id); }
+    QCheckBox* check(int id) const { return test::findControl<QCheckBox>(view, id); }
 
 private slots:
     void init() {
@@ -154,33 +155,33 @@ private slots:
     void editorsAreMadeOnceAndClosedOnEveryUpdate() {
         QVERIFY(!view->cells().EditorForColumn(1));
         view->OnInitialUpdate();
-        view->cells().frequencyEditor()->setText("446");
-        view->cells().frequencyEditor()->show();
-        view->cells().toneEditor()->show();
-        view->cells().nameEditor()->setMaxLength(20);
-        QLineEdit* const frequency = view->cells().frequencyEditor();
+        lineEdit(kIdFrequencyEditor)->setText("446");
+        lineEdit(kIdFrequencyEditor)->show();
+        combo(kIdToneEditor)->show();
+        lineEdit(kIdNameEditor)->setMaxLength(20);
+        QLineEdit* const frequency = lineEdit(kIdFrequencyEditor);
         for (int i = 0; i < 3; ++i)
             view->OnInitialUpdate();
-        QCOMPARE(view->cells().frequencyEditor(), frequency);
-        QVERIFY(view->cells().frequencyEditor()->isHidden());
-        QVERIFY(view->cells().frequencyEditor()->text().isEmpty());
-        QVERIFY(view->cells().toneEditor()->isHidden());
-        QCOMPARE(view->cells().nameEditor()->maxLength(), 6);
-        QCOMPARE(view->cells().toneEditor()->count(), 263);
-        QCOMPARE(view->cells().toneEditor()->itemText(0), "OFF");
-        QCOMPARE(view->cells().toneEditor()->itemText(262), "D754I");
+        QCOMPARE(lineEdit(kIdFrequencyEditor), frequency);
+        QVERIFY(lineEdit(kIdFrequencyEditor)->isHidden());
+        QVERIFY(lineEdit(kIdFrequencyEditor)->text().isEmpty());
+        QVERIFY(combo(kIdToneEditor)->isHidden());
+        QCOMPARE(lineEdit(kIdNameEditor)->maxLength(), 6);
+        QCOMPARE(combo(kIdToneEditor)->count(), 263);
+        QCOMPARE(combo(kIdToneEditor)->itemText(0), "OFF");
+        QCOMPARE(combo(kIdToneEditor)->itemText(262), "D754I");
     }
 
     void editorsServeTheirColumns() {
         view->OnInitialUpdate();
-        QCOMPARE(view->cells().EditorForColumn(2), view->cells().frequencyEditor());
-        QCOMPARE(view->cells().EditorForColumn(4), view->cells().toneEditor());
-        QCOMPARE(view->cells().EditorForColumn(6), view->cells().powerEditor());
-        QCOMPARE(view->cells().EditorForColumn(0), view->cells().frequencyEditor());
-        QCOMPARE(view->cells().busyLockEditor()->itemText(2), "QT/DQT");
-        QVERIFY(!view->cells().powerEditor()->isEditable());
-        QVERIFY(view->cells().toneEditor()->isEditable());
-        QCOMPARE(view->cells().nameEditor()->parentWidget(), grid());
+        QCOMPARE(view->cells().EditorForColumn(2), lineEdit(kIdFrequencyEditor));
+        QCOMPARE(view->cells().EditorForColumn(4), combo(kIdToneEditor));
+        QCOMPARE(view->cells().EditorForColumn(6), combo(kIdPowerEditor));
+        QCOMPARE(view->cells().EditorForColumn(0), lineEdit(kIdFrequencyEditor));
+        QCOMPARE(combo(kIdBusyLockEditor)->itemText(2), "QT/DQT");
+        QVERIFY(!combo(kIdPowerEditor)->isEditable());
+        QVERIFY(combo(kIdToneEditor)->isEditable());
+        QCOMPARE(lineEdit(kIdNameEditor)->parentWidget(), grid());
     }
 
     // The frame gives up the room the form does not need, and never grows.
@@ -188,7 +189,7 @@ private slots:
         view->OnInitialUpdate();
         frame->show();
         QVERIFY(QTest::qWaitForWindowExposed(frame.get()));
-        QCOMPARE(view->maximumViewportSize(), view->form()->size());
+        QCOMPARE(view->maximumViewportSize(), view->widget()->size());
         QVERIFY(frame->width() < 800);
         QVERIFY(frame->height() < 1100);
 
@@ -217,7 +218,7 @@ private slots:
         QCOMPARE(messages.texts(), QStringList{"Please directly double click inside the table"});
         QCOMPARE(grid()->Row(), 1);
         QCOMPARE(grid()->Col(), 1);
-        QVERIFY(view->cells().frequencyEditor()->isHidden());
+        QVERIFY(lineEdit(kIdFrequencyEditor)->isHidden());
     }
 
     // Typed text that names an entry chooses it; any other text gives way to the chosen entry

@@ -5,7 +5,7 @@
 #include "CZolView.h"
 #include "CellEditor.h"
 #include "ChannelCodec.h"
-#include "ControlId.h"
+#include "FindControl.h"
 #include "FormIds.h"
 #include "MessageRecorder.h"
 #include "RadioImage.h"
@@ -49,7 +49,8 @@ private:
 
     CMSFlexGrid* grid() const { return view->grid(); }
     QTableView* table() const { return grid()->findChild<QTableView*>(); }
-    QComboBox* combo(int id) const { return ui::findControl<QComboBox>(view, id); }
+    QComboBox* combo(int id) const { return test::findControl<QComboBox>(view, id); }
+    QLineEdit* lineEdit(int id) const { return test::findControl<QLineEdit>(view, id); }
     QWidget* focus() const { return QApplication::focusWidget(); }
 
     QRect cellRect(int row, int col) const {
@@ -117,7 +118,7 @@ private slots:
         QFETCH(int, column);
         QFETCH(QStringList, filled);
         click(12, column);
-        QCOMPARE(focus(), view->cells().frequencyEditor());
+        QCOMPARE(focus(), lineEdit(kIdFrequencyEditor));
         type("446.00625");
         leave();
         QCOMPARE(row(12), filled);
@@ -161,7 +162,7 @@ private slots:
         chooseBand(model, field);
         setRow(4, {"440.00000", "440.00000", "67.0", "OFF", "Yes", "High", "No", "CH:004"});
         click(4, 1);
-        QCOMPARE(view->cells().frequencyEditor()->selectedText(), "440.00000");
+        QCOMPARE(lineEdit(kIdFrequencyEditor)->selectedText(), "440.00000");
         type(typed);
         leave();
         QCOMPARE(messages->texts(), message.isEmpty() ? QStringList() : QStringList{message});
@@ -250,7 +251,7 @@ private slots:
     void toneOutsideTheTableBecomesOffOnceEdited() {
         setRow(7, {"446.00625", "446.00625", "10.0", "OFF", "Yes", "High", "No", "CH:007"});
         click(7, 3);
-        QCOMPARE(view->cells().toneEditor()->currentIndex(), 0);
+        QCOMPARE(combo(kIdToneEditor)->currentIndex(), 0);
         QCOMPARE(grid()->TextMatrix(7, 3), "10.0");
         leave();
         QCOMPARE(grid()->TextMatrix(7, 3), "OFF");
@@ -288,9 +289,9 @@ private slots:
         } else {
             click(8, 3);
         }
-        QCOMPARE(focus(), view->cells().toneEditor());
+        QCOMPARE(focus(), combo(kIdToneEditor));
         type(typed);
-        QCOMPARE(view->cells().toneEditor()->currentIndex(), -1);
+        QCOMPARE(combo(kIdToneEditor)->currentIndex(), -1);
         if (byEnter)
             press(Qt::Key_Return);
         else
@@ -298,7 +299,7 @@ private slots:
         QCOMPARE(grid()->TextMatrix(8, 3), stored);
         if (byEnter) {
             QCOMPARE(grid()->Col(), 4);
-            QCOMPARE(openEditor(), view->cells().toneEditor());
+            QCOMPARE(openEditor(), combo(kIdToneEditor));
         }
     }
 
@@ -318,27 +319,27 @@ private slots:
         click(9, 1);
         type("446.00625");
         const QList<std::pair<int, QWidget*>> walk{
-            {2, view->cells().frequencyEditor()}, {3, view->cells().toneEditor()},
-            {4, view->cells().toneEditor()},      {5, view->cells().scanEditor()},
-            {6, view->cells().powerEditor()},     {7, view->cells().busyLockEditor()},
-            {8, view->cells().nameEditor()}};
+            {2, lineEdit(kIdFrequencyEditor)}, {3, combo(kIdToneEditor)},
+            {4, combo(kIdToneEditor)},         {5, combo(kIdScanEditor)},
+            {6, combo(kIdPowerEditor)},        {7, combo(kIdBusyLockEditor)},
+            {8, lineEdit(kIdNameEditor)}};
         for (const auto& [column, editor] : walk) {
             press(Qt::Key_Return);
             QCOMPARE(grid()->Row(), 9);
             QCOMPARE(grid()->Col(), column);
             QCOMPARE(openEditor(), editor);
             QVERIFY(focus() == editor || editor->isAncestorOf(focus()));
-            if (editor == view->cells().scanEditor())
+            if (editor == combo(kIdScanEditor))
                 press(Qt::Key_Down); // "No"
         }
-        QCOMPARE(view->cells().nameEditor()->selectedText(), "CH:009");
+        QCOMPARE(lineEdit(kIdNameEditor)->selectedText(), "CH:009");
         type("BASE");
         press(Qt::Key_Return);
         QCOMPARE(row(9),
                  QStringList({"446.00625", "446.00625", "OFF", "OFF", "No", "High", "No", "BASE"}));
         QCOMPARE(grid()->Row(), 10);
         QCOMPARE(grid()->Col(), 1);
-        QCOMPARE(focus(), view->cells().frequencyEditor());
+        QCOMPARE(focus(), lineEdit(kIdFrequencyEditor));
         QVERIFY(messages->texts().isEmpty());
     }
 
@@ -449,8 +450,8 @@ private slots:
         grid()->SetRow(3);
         grid()->setFocus();
         press(Qt::Key(key), key == Qt::Key_A ? Qt::ControlModifier : Qt::NoModifier);
-        QCOMPARE(openEditor(), view->cells().frequencyEditor());
-        QCOMPARE(view->cells().frequencyEditor()->selectedText(), "446.00625");
+        QCOMPARE(openEditor(), lineEdit(kIdFrequencyEditor));
+        QCOMPARE(lineEdit(kIdFrequencyEditor)->selectedText(), "446.00625");
         QVERIFY(messages->texts().isEmpty());
     }
 
@@ -473,12 +474,12 @@ private slots:
         QVERIFY(!openEditor());
 
         click(3, 6);
-        QCOMPARE(openEditor(), view->cells().powerEditor());
-        QCOMPARE(view->cells().powerEditor()->currentText(), "High");
-        QVERIFY(!view->cells().powerEditor()->view()->isVisible());
+        QCOMPARE(openEditor(), combo(kIdPowerEditor));
+        QCOMPARE(combo(kIdPowerEditor)->currentText(), "High");
+        QVERIFY(!combo(kIdPowerEditor)->view()->isVisible());
         click(3, 2);
-        QCOMPARE(openEditor(), view->cells().frequencyEditor());
-        QCOMPARE(view->cells().frequencyEditor()->selectedText(), "446.00625");
+        QCOMPARE(openEditor(), lineEdit(kIdFrequencyEditor));
+        QCOMPARE(lineEdit(kIdFrequencyEditor)->selectedText(), "446.00625");
     }
 
     // The second click of a double-click lands on the editor the first click opened: it leaves
@@ -517,11 +518,11 @@ private slots:
 
         click(3, 5);
         press(Qt::Key_Down);
-        QCOMPARE(view->cells().scanEditor()->currentText(), "No");
+        QCOMPARE(combo(kIdScanEditor)->currentText(), "No");
         table()->verticalScrollBar()->setValue(20);
         table()->verticalScrollBar()->setValue(0);
         click(3, 5);
-        QCOMPARE(view->cells().scanEditor()->currentText(), "Yes");
+        QCOMPARE(combo(kIdScanEditor)->currentText(), "Yes");
         leave();
         QCOMPARE(row(3), kChannel);
         QVERIFY(messages->texts().isEmpty());
@@ -555,8 +556,8 @@ private slots:
         type("446.00625");
         view->EncodeImage();
         QVERIFY(!channelInUse(image, 5));
-        QCOMPARE(openEditor(), view->cells().frequencyEditor());
-        QCOMPARE(view->cells().frequencyEditor()->text(), "446.00625");
+        QCOMPARE(openEditor(), lineEdit(kIdFrequencyEditor));
+        QCOMPARE(lineEdit(kIdFrequencyEditor)->text(), "446.00625");
         QCOMPARE(grid()->TextMatrix(5, 1), "");
     }
 
@@ -606,11 +607,11 @@ private slots:
         view->OnInitialUpdate();
         click(3, 5);
         press(Qt::Key_Down);
-        QCOMPARE(view->cells().scanEditor()->currentText(), "No");
+        QCOMPARE(combo(kIdScanEditor)->currentText(), "No");
         view->OnInitialUpdate();
         QVERIFY(!openEditor());
         click(3, 5);
-        QCOMPARE(view->cells().scanEditor()->currentText(), "Yes");
+        QCOMPARE(combo(kIdScanEditor)->currentText(), "Yes");
         leave();
         QCOMPARE(grid()->TextMatrix(3, 5), "Yes");
     }
@@ -619,7 +620,7 @@ private slots:
     void enterInTheDroppedListStoresTheHighlightedEntry() {
         setRow(4, kChannel);
         click(4, 3);
-        QComboBox* tone = view->cells().toneEditor();
+        QComboBox* tone = combo(kIdToneEditor);
         tone->showPopup();
         QTRY_VERIFY(tone->view()->isVisible());
         QTest::keyClick(tone->view(), Qt::Key_Down);
@@ -640,10 +641,10 @@ private slots:
 
         grid()->SetTextMatrix(3, 8, "LONGNAME");
         click(3, 8);
-        QCOMPARE(view->cells().nameEditor()->text(), "LONGNAME");
+        QCOMPARE(lineEdit(kIdNameEditor)->text(), "LONGNAME");
         press(Qt::Key_End);
         type("X");
-        QCOMPARE(view->cells().nameEditor()->text(), "LONGNAME");
+        QCOMPARE(lineEdit(kIdNameEditor)->text(), "LONGNAME");
         leave();
         QCOMPARE(grid()->TextMatrix(3, 8), "LONGNAME");
 
@@ -651,7 +652,7 @@ private slots:
         press(Qt::Key_End);
         press(Qt::Key_Backspace);
         type("XY");
-        QCOMPARE(view->cells().nameEditor()->text(), "LONGNAM");
+        QCOMPARE(lineEdit(kIdNameEditor)->text(), "LONGNAM");
     }
 
     // What the table shows of a name is what the file stores: one byte per character.
@@ -664,19 +665,20 @@ private slots:
             QKeyEvent key(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
             QApplication::sendEvent(focus(), &key);
         }
-        QCOMPARE(view->cells().nameEditor()->text(), QStringLiteral("Aé"));
+        QCOMPARE(lineEdit(kIdNameEditor)->text(), QStringLiteral("Aé"));
         QGuiApplication::clipboard()->setText(QStringLiteral("B€C"));
         press(Qt::Key_V, Qt::ControlModifier);
-        QCOMPARE(view->cells().nameEditor()->text(), QStringLiteral("AéBC"));
+        QCOMPARE(lineEdit(kIdNameEditor)->text(), QStringLiteral("AéBC"));
         leave();
         QCOMPARE(grid()->TextMatrix(3, 8), QStringLiteral("AéBC"));
         view->EncodeImage();
-        QCOMPARE(decodeChannels(image).cell(3, kColName), "A\xE9" "BC");
+        QCOMPARE(decodeChannels(image).cell(3, kColName), "A\xE9"
+                                                          "BC");
     }
 
     void typingStopsWhenTheBoxIsFull() {
         click(4, 1);
-        QLineEdit* box = view->cells().frequencyEditor();
+        QLineEdit* box = lineEdit(kIdFrequencyEditor);
         type(QString(40, QLatin1Char('4')));
         const QString typed = box->text();
         QVERIFY(typed.size() > 5);

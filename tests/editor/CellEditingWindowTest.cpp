@@ -7,7 +7,7 @@
 #include "CZolView.h"
 #include "CellEditor.h"
 #include "ChannelCodec.h"
-#include "ControlId.h"
+#include "FindControl.h"
 #include "FormIds.h"
 #include "IsolatedSettings.h"
 #include "MessageRecorder.h"
@@ -39,6 +39,8 @@ private:
     CMSFlexGrid* grid() const { return view()->grid(); }
     QTableView* table() const { return grid()->findChild<QTableView*>(); }
     QWidget* focus() const { return QApplication::focusWidget(); }
+    QComboBox* combo(int id) const { return test::findControl<QComboBox>(view(), id); }
+    QLineEdit* lineEdit(int id) const { return test::findControl<QLineEdit>(view(), id); }
 
     QPoint cellCentre(int row, int col) const {
         return table()->visualRect(table()->model()->index(row - 1, col - 1)).center();
@@ -48,7 +50,7 @@ private:
     }
     QString hintOver(QWidget* widget, QPoint at) {
         QTest::mouseMove(widget, at);
-        return frame()->messagePane()->text();
+        return test::findControl<QLabel>(frame(), QStringLiteral("MessagePane"))->text();
     }
     QString hintOver(QWidget* widget) { return hintOver(widget, widget->rect().center()); }
 
@@ -65,25 +67,25 @@ private slots:
     }
 
     void statusBarHintFollowsThePointer() {
-        QCOMPARE(hintOver(ui::findControl<QComboBox>(view(), kIdType)), kHintComboBox);
-        QCOMPARE(hintOver(ui::findControl<QCheckBox>(view(), kIdBeep)), kHintElsewhere);
+        QCOMPARE(hintOver(test::findControl<QComboBox>(view(), kIdType)), kHintComboBox);
+        QCOMPARE(hintOver(test::findControl<QCheckBox>(view(), kIdBeep)), kHintElsewhere);
         QCOMPARE(hintOver(table()->viewport(), cellCentre(2, 2)), kHintChannelTable);
         QCOMPARE(hintOver(table()->horizontalHeader()), kHintChannelTable);
-        QCOMPARE(hintOver(view()->form(), QPoint(2, 2)), kHintElsewhere);
+        QCOMPARE(hintOver(view()->widget(), QPoint(2, 2)), kHintElsewhere);
         // The panel's editable lists count as lists over their text part too.
         for (int id : {kIdChannelName, kIdSquelchLevel, kIdWideNarrow, kIdVoxGainLevel}) {
-            QComboBox* list = ui::findControl<QComboBox>(view(), id);
+            QComboBox* list = test::findControl<QComboBox>(view(), id);
             QVERIFY(list->lineEdit());
             QCOMPARE(hintOver(list->lineEdit()), kHintComboBox);
         }
 
         click(2, 1);
-        QCOMPARE(hintOver(view()->cells().frequencyEditor()), kHintElsewhere);
+        QCOMPARE(hintOver(lineEdit(kIdFrequencyEditor)), kHintElsewhere);
         QCOMPARE(hintOver(table()->viewport(), cellCentre(5, 5)), kHintChannelTable);
 
         // The tone editor's text field alone is an edit box; its arrow belongs to the drop-down.
         click(2, 3);
-        QComboBox* tone = view()->cells().toneEditor();
+        QComboBox* tone = combo(kIdToneEditor);
         QCOMPARE(hintOver(tone->lineEdit()), kHintElsewhere);
         QCOMPARE(hintOver(tone, QPoint(tone->width() - 3, tone->height() / 2)), kHintComboBox);
     }
@@ -97,14 +99,14 @@ private slots:
         QCOMPARE(grid()->TextMatrix(5, 2), "446.00625");
         QCOMPARE(grid()->Row(), 1);
         QCOMPARE(grid()->Col(), 1);
-        QVERIFY(view()->cells().frequencyEditor()->isHidden());
-        QCOMPARE(view()->cells().frequencyEditor()->text(), QString());
+        QVERIFY(lineEdit(kIdFrequencyEditor)->isHidden());
+        QCOMPARE(lineEdit(kIdFrequencyEditor)->text(), QString());
     }
 
     // After F1 over an open editor, the next click on a cell goes where it says.
     void clickAfterHelpLandsOnTheClickedCell() {
         click(2, 8);
-        QCOMPARE(focus(), view()->cells().nameEditor());
+        QCOMPARE(focus(), lineEdit(kIdNameEditor));
         QTest::keyClick(focus(), Qt::Key_F1);
         // The help is shown without taking hold of the mouse, which would eat the next click.
         QVERIFY(QToolTip::isVisible());
@@ -112,10 +114,10 @@ private slots:
         click(5, 1);
         QCOMPARE(grid()->Row(), 5);
         QCOMPARE(grid()->Col(), 1);
-        QCOMPARE(focus(), view()->cells().frequencyEditor());
-        QVERIFY(view()->cells().nameEditor()->isHidden());
+        QCOMPARE(focus(), lineEdit(kIdFrequencyEditor));
+        QVERIFY(lineEdit(kIdNameEditor)->isHidden());
         QTest::keyClicks(focus(), "446");
-        QCOMPARE(view()->cells().frequencyEditor()->text(), "446");
+        QCOMPARE(lineEdit(kIdFrequencyEditor)->text(), "446");
     }
 
     void saveStoresTheCellsNotTheOpenEditor() {
@@ -133,8 +135,8 @@ private slots:
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), before);
         file.close();
-        QCOMPARE(focus(), view()->cells().frequencyEditor());
-        QCOMPARE(view()->cells().frequencyEditor()->text(), "446.00625");
+        QCOMPARE(focus(), lineEdit(kIdFrequencyEditor));
+        QCOMPARE(lineEdit(kIdFrequencyEditor)->text(), "446.00625");
 
         click(1, 1);
         QTest::keyClick(focus(), Qt::Key_S, Qt::ControlModifier);

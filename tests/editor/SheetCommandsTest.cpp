@@ -2,7 +2,7 @@
 #include "CMSFlexGrid.h"
 #include "CZolView.h"
 #include "CellEditor.h"
-#include "ControlId.h"
+#include "FindControl.h"
 #include "FormIds.h"
 #include "MessageRecorder.h"
 #include "RadioImage.h"
@@ -175,7 +175,7 @@ private slots:
     // Inside an open editor the keys are the editor's own.
     void keysInAnEditorStayTheEditors() {
         click(3, 8);
-        QLineEdit* name = view->cells().nameEditor();
+        QLineEdit* name = test::findControl<QLineEdit>(view, kIdNameEditor);
         QCOMPARE(QApplication::focusWidget(), name);
         QTest::keyClicks(name, "XY");
         press(Qt::Key_Z, Qt::ControlModifier);
@@ -185,7 +185,7 @@ private slots:
 
     void aCommittedCellUndoesAndRedoes() {
         click(3, 8);
-        QTest::keyClicks(view->cells().nameEditor(), "NEW");
+        QTest::keyClicks(test::findControl<QLineEdit>(view, kIdNameEditor), "NEW");
         press(Qt::Key_Return); // commits, and the walk goes on to the next channel
         view->cells().CommitCellEdit();
         QCOMPARE(grid()->TextMatrix(3, 8), "NEW");
@@ -197,7 +197,7 @@ private slots:
     }
 
     void aPanelChoiceIsOneUndoStep() {
-        QComboBox* type = ui::findControl<QComboBox>(view, kIdType);
+        QComboBox* type = test::findControl<QComboBox>(view, kIdType);
         type->setCurrentIndex(2);
         QCoreApplication::processEvents();
         press(Qt::Key_Z, Qt::ControlModifier);
