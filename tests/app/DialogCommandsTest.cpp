@@ -8,7 +8,7 @@
 #include "CZolView.h"
 #include "ChannelFile.h"
 #include "CommandTable.h"
-#include "ControlId.h"
+#include "FindControl.h"
 #include "MessageRecorder.h"
 #include "ProgressDialog.h"
 #include "SheetCommands.h"
@@ -38,7 +38,7 @@ void chooseInNextDialog(std::function<void(QDialog*)> choose) {
             return;
         }
         choose(dialog);
-        QTest::mouseClick(ui::findControl(dialog, 1), Qt::LeftButton);
+        QTest::mouseClick(test::findControl(dialog, 1), Qt::LeftButton);
         // A dialog that did not close must not keep the test waiting.
         if (dialog->isVisible())
             dialog->reject();
@@ -46,7 +46,7 @@ void chooseInNextDialog(std::function<void(QDialog*)> choose) {
 }
 
 QComboBox* combo(QDialog* dialog, int id) {
-    return ui::findControl<QComboBox>(dialog, id);
+    return test::findControl<QComboBox>(dialog, id);
 }
 
 } // namespace
@@ -78,11 +78,11 @@ void DialogCommandsTest::choicesReachAFileAndTheRadio() {
         std::function<void(QDialog*)> choose;
     } choices[] = {
         {kCmdTot, [](QDialog* d) { combo(d, 1092)->setCurrentIndex(8); }},
-        {kCmdPttId, [](QDialog* d) { QTest::keyClicks(ui::findControl(d, 1080), "12a"); }},
+        {kCmdPttId, [](QDialog* d) { QTest::keyClicks(test::findControl(d, 1080), "12a"); }},
         {kCmdEmergencyCall, [](QDialog* d) { combo(d, 1101)->setCurrentIndex(10); }},
         {kCmdOptionFunction,
          [](QDialog* d) {
-             QTest::mouseClick(ui::findControl(d, 1115), Qt::LeftButton, {}, QPoint(4, 4));
+             QTest::mouseClick(test::findControl(d, 1115), Qt::LeftButton, {}, QPoint(4, 4));
          }},
     };
     for (const auto& choice : choices) {
@@ -103,7 +103,7 @@ void DialogCommandsTest::choicesReachAFileAndTheRadio() {
     frame->command(kCmdWriteToRadio)->trigger();
     QDialog* progress = app->view()->transfer().progressDialog().window();
     QVERIFY(progress && QTest::qWaitForWindowActive(progress));
-    QTest::mouseClick(ui::findControl(progress, ProgressDialog::kIdStart), Qt::LeftButton);
+    QTest::mouseClick(test::findControl(progress, ProgressDialog::kIdStart), Qt::LeftButton);
     QVERIFY(QTest::qWaitFor([&app] { return !app->view()->transfer().progressDialog().isOpen(); },
                             10000));
     QVERIFY(messages.texts().isEmpty());

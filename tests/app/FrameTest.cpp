@@ -164,9 +164,9 @@ void FrameTest::testModeKeyOpensTheDebugDialogForThePanelsBand() {
     QString high;
     apptest::inspectNextModal([&](QWidget* dialog) {
         title = dialog->windowTitle();
-        auto* tree = ui::findControl<QTreeWidget>(dialog, TestModeDialog::kIdTree);
+        auto* tree = test::findControl<QTreeWidget>(dialog, TestModeDialog::kIdTree);
         tree->setCurrentItem(tree->topLevelItem(0)->child(0));
-        high = ui::findControl<QLineEdit>(dialog, TestModeDialog::kIdReceiveFrequency)->text();
+        high = test::findControl<QLineEdit>(dialog, TestModeDialog::kIdReceiveFrequency)->text();
     });
     QTest::keyClick(app->mainFrame(), Qt::Key_T, Qt::ControlModifier);
     QCOMPARE(title, "Debug Mode for QUORL Software");
@@ -297,7 +297,7 @@ void FrameTest::portKeysNeverChangeThePort() {
 void FrameTest::acceleratorBeatsAFocusedEditField() {
     auto app = apptest::startApp();
     QVERIFY(app);
-    auto* squelch = ui::findControl<QComboBox>(app->view(), kIdSquelchLevel);
+    auto* squelch = test::findControl<QComboBox>(app->view(), kIdSquelchLevel);
     auto* greedy = new GreedyEdit(app->view()->form());
     greedy->show();
     for (QWidget* field : QList<QWidget*>{squelch->lineEdit(), greedy}) {

@@ -2,9 +2,9 @@
 // user's choices, every other way out storing nothing, and the keys and checks of the PTT ID
 // code and the Option Function edits.
 
-#include "ControlId.h"
 #include "DialogUnits.h"
 #include "EmergencyDialog.h"
+#include "FindControl.h"
 #include "OptionFunctionDialog.h"
 #include "PttIdDialog.h"
 #include "TotDialog.h"
@@ -53,15 +53,15 @@ std::unique_ptr<QDialog> shownDialog(Kind kind, RadioImage& image) {
 }
 
 QComboBox* combo(QDialog* dialog, int id) {
-    return ui::findControl<QComboBox>(dialog, id);
+    return test::findControl<QComboBox>(dialog, id);
 }
 
 QLineEdit* edit(QDialog* dialog, int id) {
-    return ui::findControl<QLineEdit>(dialog, id);
+    return test::findControl<QLineEdit>(dialog, id);
 }
 
 void click(QDialog* dialog, int id) {
-    QTest::mouseClick(ui::findControl(dialog, id), Qt::LeftButton, {}, QPoint(4, 4));
+    QTest::mouseClick(test::findControl(dialog, id), Qt::LeftButton, {}, QPoint(4, 4));
 }
 
 // A list's choice, an edit's text, or a check box's state, as the user reads it.
@@ -147,10 +147,10 @@ private slots:
             QCOMPARE(dialog->windowTitle(), w.caption);
             QCOMPARE(dialog->font(), QFont("Times New Roman", 10));
             QCOMPARE(dialog->size(), pixels(w.size).size());
-            auto* ok = ui::findControl<QPushButton>(dialog.get(), 1);
+            auto* ok = test::findControl<QPushButton>(dialog.get(), 1);
             QCOMPARE(ok->geometry(), pixels(w.ok));
             QVERIFY(ok->isDefault());
-            QCOMPARE(ui::findControl(dialog.get(), 2)->geometry(), pixels(w.cancel));
+            QCOMPARE(test::findControl(dialog.get(), 2)->geometry(), pixels(w.cancel));
         }
     }
 
@@ -174,7 +174,7 @@ private slots:
             RadioImage image = factoryImage();
             const auto dialog = shownDialog(c.kind, image);
             QVERIFY(dialog);
-            QWidget* control = ui::findControl(dialog.get(), c.id);
+            QWidget* control = test::findControl(dialog.get(), c.id);
             QCOMPARE(shown(control), c.shown);
             const bool hidden = c.kind == OptionFunction && c.id != 1115 && c.id != 1080;
             QCOMPARE(control->isVisible(), !hidden);
@@ -330,7 +330,7 @@ private slots:
         const auto dialog = shownDialog(PttId, image);
         QVERIFY(dialog);
         for (int id : {1102, 1103, 1080, 1}) {
-            QWidget* control = ui::findControl(dialog.get(), id);
+            QWidget* control = test::findControl(dialog.get(), id);
             control->setFocus();
             for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape, Qt::Key_Tab,
                                 Qt::Key_Down, Qt::Key_Space})
@@ -424,7 +424,7 @@ private slots:
             }
         });
         answerer.start(10);
-        auto* ok = ui::findControl<QPushButton>(dialog.get(), 1);
+        auto* ok = test::findControl<QPushButton>(dialog.get(), 1);
         QTest::mouseClick(ok, Qt::LeftButton);
         if (accepted) {
             QVERIFY(dialog->isHidden());

@@ -1,6 +1,6 @@
 #include "SettingsPanel.h"
-#include "ControlId.h"
 #include "DialogUnits.h"
+#include "FindControl.h"
 #include "FormIds.h"
 
 #include <QCheckBox>
@@ -31,8 +31,8 @@ private:
     SettingsPanel* panel = nullptr;
     const QFont font{"Times New Roman", 8};
 
-    QComboBox* combo(int id) const { return ui::findControl<QComboBox>(form.get(), id); }
-    QCheckBox* check(int id) const { return ui::findControl<QCheckBox>(form.get(), id); }
+    QComboBox* combo(int id) const { return test::findControl<QComboBox>(form.get(), id); }
+    QCheckBox* check(int id) const { return test::findControl<QCheckBox>(form.get(), id); }
 
 private slots:
     void init() {
@@ -90,7 +90,7 @@ private slots:
         QFETCH(QString, caption);
         QFETCH(QRect, units);
         const ui::DialogUnits du(font, form.get());
-        QWidget* control = ui::findControl(form.get(), id);
+        QWidget* control = test::findControl(form.get(), id);
         QVERIFY(control);
         const QRect expected = du.rect(units.x(), units.y(), units.width(), units.height());
         const QRect actual(control->mapTo(form.get(), QPoint(0, 0)), control->size());

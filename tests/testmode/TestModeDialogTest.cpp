@@ -1,8 +1,8 @@
 // The Debug Mode dialog driven by real mouse and key events.
 
 #include "TestModeDialog.h"
-#include "ControlId.h"
 #include "DialogUnits.h"
+#include "FindControl.h"
 #include "MessageRecorder.h"
 #include "SimulatedLink.h"
 #include "ToneTable.h"
@@ -44,7 +44,7 @@ std::unique_ptr<TestModeDialog> openDialog(int type = 1, int field = 1) {
 }
 
 template <typename T = QWidget> T* control(const QWidget* dialog, int id) {
-    return ui::findControl<T>(dialog, id);
+    return test::findControl<T>(dialog, id);
 }
 
 std::set<int> ids(const QWidget* dialog, bool visibleOnly = true) {
