@@ -44,8 +44,6 @@ public:
     // Shows up to four recent files in the File menu, or the greyed "Recent File" when none.
     void setRecentFiles(const QStringList& paths);
 
-    QToolBar* toolBar() const { return toolBar_; }
-
 signals:
     void filesDropped(const QStringList& paths);
 

@@ -54,7 +54,6 @@ public:
     bool PreTranslateMessage(QObject* receiver, QKeyEvent* event);
 
     QWidget* EditorForColumn(int column) const;
-    QLineEdit* frequencyEditor() const { return frequencyEditor_; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

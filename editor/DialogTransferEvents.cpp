@@ -1,6 +1,7 @@
 #include "DialogTransferEvents.h"
 
 #include "MessageBox.h"
+#include "PortMessage.h"
 #include "ProgressDialog.h"
 
 namespace quorl {
@@ -23,7 +24,7 @@ const QString kWriteAckText =
 QString failureText(TransferOutcome outcome) {
     switch (outcome) {
     case TransferOutcome::PortNotOpened:
-        return QString::fromUtf8(kPortOpenFailedMessage);
+        return QString::fromUtf8(ui::kPortOpenFailedMessage);
     case TransferOutcome::ShortReply:
         return kShortReplyText;
     case TransferOutcome::ReadNotAcknowledged:

@@ -154,10 +154,6 @@ void ProgressDialog::setProgressPosition(int position) {
         window_->bar->setValue(position);
 }
 
-int ProgressDialog::progressPosition() const {
-    return window_ ? window_->bar->value() : 0;
-}
-
 // The window is hidden, not destroyed: this may run inside one of its own handlers. The next
 // opening replaces it.
 void ProgressDialog::closeWindow() {

@@ -44,7 +44,6 @@ public:
     // The caption of the next window to open, and of the open one while it waits for Start: it
     // names the transfer Start will run. A running transfer keeps its own.
     void setCaptionText(const QString& text);
-    const QString& captionText() const { return captionText_; }
 
     // Creates a fresh window centred over `over` and shows it: empty bar, Start enabled, the
     // cancel flag clear and the guard armed.
@@ -58,7 +57,6 @@ public:
     // One step along the bar, never past its end; returns the new position.
     int stepProgress();
     void setProgressPosition(int position);
-    int progressPosition() const;
     bool cancelRequested() const { return cancel_; }
     void armGuard() { armed_ = true; }
     void disarmGuard() { armed_ = false; }

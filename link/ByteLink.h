@@ -13,10 +13,6 @@
 
 namespace quorl {
 
-// What every job tells the user when its port cannot be opened.
-inline constexpr char kPortOpenFailedMessage[] =
-    "Could not Open the Port,Please check whether the Port are occupied or the device are ok";
-
 enum class PurgeMode {
     Clear,         // discard what waits in the input and output queues
     AbortAndClear, // also abort a read or write in progress, then discard both queues

@@ -5,11 +5,9 @@
 #include "TestFrames.h"
 
 #include <array>
+#include <utility>
 
 namespace quorl {
-
-const QString TestExchange::kRetryMessage = QStringLiteral(" Error had happen ,need try again");
-const QString TestExchange::kFinishedMessage = QStringLiteral("Finish successfully!");
 
 namespace {
 
@@ -21,22 +19,14 @@ constexpr int kBytePause = 1;
 
 } // namespace
 
-TestExchange::TestExchange(ByteLink& link, Pacer& pacer, MessageSink& messages)
-    : link_(link), pacer_(pacer), messages_(messages) {}
+TestExchange::TestExchange(ByteLink& link, Pacer& pacer, RetryQuestion retry)
+    : link_(link), pacer_(pacer), retry_(std::move(retry)) {}
 
 TestResult TestExchange::run(const TestRequest& request) {
-    if (!link_.open(request.portName, kTestTimeouts)) {
-        messages_.showMessage(QString::fromUtf8(kPortOpenFailedMessage), MessageButtons::Ok);
+    if (!link_.open(request.portName, kTestTimeouts))
         return {TestOutcome::PortNotOpened, 0, QStringLiteral("cannot open ") + request.portName};
-    }
-    TestResult result;
-    {
-        const PortCloser closer(link_);
-        result = session(request);
-    }
-    if (result.outcome == TestOutcome::Finished)
-        messages_.showMessage(kFinishedMessage, MessageButtons::Ok);
-    return result;
+    const PortCloser closer(link_);
+    return session(request);
 }
 
 TestResult TestExchange::session(const TestRequest& request) {
@@ -45,8 +35,7 @@ TestResult TestExchange::session(const TestRequest& request) {
         const QString cause = attempt(request);
         if (cause.isEmpty())
             return {TestOutcome::Finished, attempts, {}};
-        if (messages_.showMessage(kRetryMessage, MessageButtons::RetryCancel) !=
-            MessageAnswer::Retry)
+        if (!retry_())
             return {TestOutcome::Cancelled, attempts, cause};
     }
 }

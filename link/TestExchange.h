@@ -3,17 +3,17 @@
 // One alignment value to the radio in its test mode: wake the radio with the handshake, select
 // the parameter, send the two test frequencies, then the two tones with the value; the radio
 // acknowledges each of these three steps with "H". Runs on the calling thread and blocks it
-// without pumping events. Every outcome is told through the message sink; the port is closed
-// on every path.
+// without pumping events. After a failed attempt it asks whether to try again; the outcome is
+// returned for the front end to tell. The port is closed on every path.
 
 #include "AlignmentParameter.h"
 #include "ByteLink.h"
-#include "MessageSink.h"
 #include "Pacer.h"
 
 #include <QString>
 
 #include <cstdint>
+#include <functional>
 #include <span>
 
 namespace quorl {
@@ -31,9 +31,9 @@ struct TestRequest {
 };
 
 enum class TestOutcome {
-    Finished,      // "Finish successfully!"
-    PortNotOpened, // "Could not Open the Port,..."
-    Cancelled,     // Cancel in the " Error had happen ,need try again" box
+    Finished,
+    PortNotOpened,
+    Cancelled, // an attempt failed and the user did not try again
 };
 
 struct TestResult {
@@ -44,12 +44,12 @@ struct TestResult {
 
 class TestExchange {
 public:
-    static const QString kRetryMessage;
-    static const QString kFinishedMessage;
+    // Asked after each failed attempt; true starts another.
+    using RetryQuestion = std::function<bool()>;
 
-    TestExchange(ByteLink& link, Pacer& pacer, MessageSink& messages);
+    TestExchange(ByteLink& link, Pacer& pacer, RetryQuestion retry);
 
-    // Retry in the box after a failed attempt starts another, as often as the user asks.
+    // Tries again after a failed attempt as often as the answer to the question says.
     TestResult run(const TestRequest& request);
 
 private:
@@ -61,7 +61,7 @@ private:
 
     ByteLink& link_;
     Pacer& pacer_;
-    MessageSink& messages_;
+    RetryQuestion retry_;
 };
 
 } // namespace quorl

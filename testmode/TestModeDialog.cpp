@@ -4,7 +4,7 @@
 #include "DialogControls.h"
 #include "DialogUnits.h"
 #include "MessageBox.h"
-#include "MessageBoxSink.h"
+#include "PortMessage.h"
 #include "TestExchange.h"
 #include "ToneTable.h"
 
@@ -33,6 +33,8 @@ Q_LOGGING_CATEGORY(lcTestMode, "quorl.testmode")
 const QString kOpeningCaption = QStringLiteral("Please Choose Frequency first");
 const QString kReadOutPrefix = QStringLiteral("Current Position:");
 const QString kNothingVisible = QStringLiteral(" There are no Visible information");
+const QString kRetryMessage = QStringLiteral(" Error had happen ,need try again");
+const QString kFinishedMessage = QStringLiteral("Finish successfully!");
 constexpr int kSliderMaximum = 255;
 
 // Dialog units: x, y, width, height.
@@ -497,11 +499,16 @@ void TestModeDialog::OnStart() {
     request.receiveTone = sides_[kReceive].tones->currentText();
     request.transmitTone = sides_[kTransmit].tones->currentText();
 
-    MessageBoxSink messages;
-    TestExchange exchange(line_ ? *line_ : serialPort_, pacer_ ? *pacer_ : threadPacer_, messages);
+    TestExchange exchange(line_ ? *line_ : serialPort_, pacer_ ? *pacer_ : threadPacer_, [] {
+        return ui::messageBox(kRetryMessage, MessageButtons::RetryCancel) == MessageAnswer::Retry;
+    });
     const TestResult result = exchange.run(request);
-    if (result.outcome == TestOutcome::Finished)
+    if (result.outcome == TestOutcome::Finished) {
+        ui::messageBox(kFinishedMessage);
         return;
+    }
+    if (result.outcome == TestOutcome::PortNotOpened)
+        ui::messageBox(QString::fromUtf8(ui::kPortOpenFailedMessage));
     QString why = result.cause;
     if (!line_ && !serialPort_.errorString().isEmpty())
         why += QStringLiteral(" (%1)").arg(serialPort_.errorString());

@@ -17,14 +17,4 @@ int controlId(const QObject* control) {
     return control ? control->property(kIdProperty).toInt() : 0;
 }
 
-QWidget* findControl(const QWidget* root, int id) {
-    if (controlId(root) == id)
-        return const_cast<QWidget*>(root);
-    const auto children = root->findChildren<QWidget*>();
-    for (QWidget* child : children)
-        if (controlId(child) == id)
-            return child;
-    return nullptr;
-}
-
 } // namespace quorl::ui

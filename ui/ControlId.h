@@ -12,11 +12,4 @@ void setControlId(QObject* control, int id);
 // 0 when the object has no id.
 int controlId(const QObject* control);
 
-// The first descendant of root (root included) with this id, or null.
-QWidget* findControl(const QWidget* root, int id);
-
-template <typename T> T* findControl(const QWidget* root, int id) {
-    return qobject_cast<T*>(findControl(root, id));
-}
-
 } // namespace quorl::ui

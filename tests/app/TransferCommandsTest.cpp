@@ -10,8 +10,8 @@
 #include "CZolView.h"
 #include "ChannelCodec.h"
 #include "CommandTable.h"
-#include "ControlId.h"
 #include "DefaultMemory.h"
+#include "FindControl.h"
 #include "MessageRecorder.h"
 #include "ProgressDialog.h"
 #include "SerialPort.h"
@@ -62,7 +62,7 @@ struct Session {
         QDialog* window = dialog().window();
         if (!window || !QTest::qWaitForWindowActive(window))
             return false;
-        QTest::mouseClick(ui::findControl(window, ProgressDialog::kIdStart), Qt::LeftButton);
+        QTest::mouseClick(test::findControl(window, ProgressDialog::kIdStart), Qt::LeftButton);
         return QTest::qWaitFor([this] { return !dialog().isOpen(); }, 10000);
     }
 
@@ -116,7 +116,9 @@ void TransferCommandsTest::commandsOpenTheDialogOverTheTable() {
     CMainFrame* frame = session.frame();
     for (int id : {kCmdReadFromRadio, kCmdWriteToRadio}) {
         QVERIFY(frame->command(id)->isEnabled());
-        QVERIFY(frame->toolBar()->widgetForAction(frame->command(id))->isEnabled());
+        QVERIFY(test::findControl<QToolBar>(frame, "Toolbar")
+                    ->widgetForAction(frame->command(id))
+                    ->isEnabled());
     }
 
     QTest::keyClick(frame, Qt::Key_R, Qt::ControlModifier);
@@ -127,7 +129,8 @@ void TransferCommandsTest::commandsOpenTheDialogOverTheTable() {
     const QPoint gridCentre = grid->mapToGlobal(grid->rect().center());
     QVERIFY((window->frameGeometry().center() - gridCentre).manhattanLength() <= 2);
 
-    QTest::mouseClick(frame->toolBar()->widgetForAction(frame->command(kCmdWriteToRadio)),
+    QTest::mouseClick(test::findControl<QToolBar>(frame, "Toolbar")
+                          ->widgetForAction(frame->command(kCmdWriteToRadio)),
                       Qt::LeftButton);
     QCOMPARE(session.dialog().window(), window);
     QCOMPARE(window->windowTitle(), "Writing Data Progress");
@@ -257,7 +260,8 @@ void TransferCommandsTest::clickOnTheMainWindowOnlyInterrupts() {
     session.view()->grid()->SetTextMatrix(3, kColReceive, QStringLiteral("446.00625"));
     const QStringList table = session.channelTexts();
     CMainFrame* frame = session.frame();
-    QWidget* newButton = frame->toolBar()->widgetForAction(frame->command(kCmdFileNew));
+    QWidget* newButton =
+        test::findControl<QToolBar>(frame, "Toolbar")->widgetForAction(frame->command(kCmdFileNew));
     const QPoint onNew = newButton->mapTo(frame, newButton->rect().center());
 
     ui::setMessageHook({});

@@ -2,8 +2,8 @@
 // interruption rules for leaving or moving it while a transfer runs.
 
 #include "ProgressDialog.h"
-#include "ControlId.h"
 #include "DialogUnits.h"
+#include "FindControl.h"
 #include "MessageRecorder.h"
 
 #include <QDialog>
@@ -28,7 +28,7 @@ enum class CancelWay { Button, Escape, CloseBox };
 void cancelBy(QDialog* window, CancelWay way) {
     switch (way) {
     case CancelWay::Button:
-        QTest::mouseClick(ui::findControl(window, ProgressDialog::kIdCancel), Qt::LeftButton);
+        QTest::mouseClick(test::findControl(window, ProgressDialog::kIdCancel), Qt::LeftButton);
         break;
     case CancelWay::Escape:
         QTest::keyClick(window, Qt::Key_Escape);
@@ -53,7 +53,7 @@ private:
     std::unique_ptr<ui::MessageRecorder> messages;
 
     QDialog* window() const { return dialog->window(); }
-    template <typename T> T* control(int id) const { return ui::findControl<T>(window(), id); }
+    template <typename T> T* control(int id) const { return test::findControl<T>(window(), id); }
     QPushButton* startButton() const { return control<QPushButton>(ProgressDialog::kIdStart); }
 
     void openAndStart() {
@@ -108,7 +108,7 @@ private slots:
             {1005, "QLabel", "   Not start yet", units.rect(48, 38, 142, 21)},
         };
         for (const Expected& expected : controls) {
-            QWidget* widget = ui::findControl(window(), expected.id);
+            QWidget* widget = test::findControl(window(), expected.id);
             QVERIFY2(widget, qPrintable(QString::number(expected.id)));
             QCOMPARE(widget->metaObject()->className(), expected.kind);
             QCOMPARE(widget->geometry(), expected.rect);
@@ -170,7 +170,7 @@ private slots:
         for (int i = 0; i < 1030; ++i)
             position = dialog->stepProgress();
         QCOMPARE(position, 1022);
-        QCOMPARE(dialog->progressPosition(), 1022);
+        QCOMPARE(control<QProgressBar>(ProgressDialog::kIdProgressBar)->value(), 1022);
     }
 
     // Start, by click or by Enter, disables itself for good and posts one request.

@@ -1,8 +1,8 @@
 #include "TransferFixture.h"
 
 #include "CMSFlexGrid.h"
-#include "ControlId.h"
 #include "DocumentView.h"
+#include "FindControl.h"
 #include "ProgressDialog.h"
 
 #include <QDialog>
@@ -70,11 +70,11 @@ bool TransferFixture::runTransfer(int timeoutMs) {
 
 QPushButton* TransferFixture::dialogButton(int id) const {
     QDialog* window = view->transfer().progressDialog().window();
-    return window ? ui::findControl<QPushButton>(window, id) : nullptr;
+    return window ? test::findControl<QPushButton>(window, id) : nullptr;
 }
 
 void runAtProgress(ProgressDialog& dialog, int position, std::function<void()> action) {
-    auto* bar = ui::findControl<QProgressBar>(dialog.window(), ProgressDialog::kIdProgressBar);
+    auto* bar = test::findControl<QProgressBar>(dialog.window(), ProgressDialog::kIdProgressBar);
     QObject::connect(bar, &QProgressBar::valueChanged, bar, [bar, position, action](int value) {
         if (value == position)
             QMetaObject::invokeMethod(bar, action, Qt::QueuedConnection);
@@ -116,8 +116,8 @@ QStringList TransferFixture::messageTexts() const {
 }
 
 PaintWatcher::PaintWatcher(const QDialog* window)
-    : status_(ui::findControl<QLabel>(window, ProgressDialog::kIdStatusLine)),
-      bar_(ui::findControl<QProgressBar>(window, ProgressDialog::kIdProgressBar)) {
+    : status_(test::findControl<QLabel>(window, ProgressDialog::kIdStatusLine)),
+      bar_(test::findControl<QProgressBar>(window, ProgressDialog::kIdProgressBar)) {
     status_->installEventFilter(this);
     bar_->installEventFilter(this);
 }

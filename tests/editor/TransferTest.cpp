@@ -12,6 +12,9 @@
 #include "CellEditor.h"
 #include "ChannelFile.h"
 #include "DefaultMemory.h"
+#include "FindControl.h"
+#include "FormIds.h"
+#include "PortMessage.h"
 #include "ProgressDialog.h"
 #include "Pty.h"
 #include "SerialPort.h"
@@ -149,7 +152,7 @@ private slots:
 
         f->view->transfer().OnReadFromRadio();
         QVERIFY(f->runTransfer());
-        QCOMPARE(f->messageTexts(), QStringList{kPortOpenFailedMessage});
+        QCOMPARE(f->messageTexts(), QStringList{ui::kPortOpenFailedMessage});
         // Nothing went down the line, and the other program still has it to itself.
         pollfd line{pty.master(), POLLIN, 0};
         QCOMPARE(::poll(&line, 1, 100), 0);
@@ -379,7 +382,6 @@ private slots:
         f->view->transfer().OnWriteToRadio();
         QCOMPARE(f->view->transfer().progressDialog().window(), window);
         QCOMPARE(window->windowTitle(), "Writing Data Progress");
-        QCOMPARE(f->view->transfer().progressDialog().captionText(), "Writing Data Progress");
         QVERIFY(f->runTransfer());
 
         QVERIFY(f->messages.empty());
@@ -398,11 +400,13 @@ private slots:
         auto* table = f->view->grid()->findChild<QTableView*>();
         const QModelIndex cell = table->model()->index(3 - 1, kColReceive - 1);
         QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, table->visualRect(cell).center());
-        QCOMPARE(QApplication::focusWidget(), f->view->cells().frequencyEditor());
-        QTest::keyClicks(f->view->cells().frequencyEditor(), QStringLiteral("446.10000"));
+        QCOMPARE(QApplication::focusWidget(),
+                 test::findControl<QLineEdit>(f->view, kIdFrequencyEditor));
+        QTest::keyClicks(test::findControl<QLineEdit>(f->view, kIdFrequencyEditor),
+                         QStringLiteral("446.10000"));
 
         f->view->transfer().OnWriteToRadio();
-        QVERIFY(f->view->cells().frequencyEditor()->isHidden());
+        QVERIFY(test::findControl<QLineEdit>(f->view, kIdFrequencyEditor)->isHidden());
         QVERIFY(f->runTransfer());
 
         const ChannelSheet written = decodeChannels(radio.radio.memory());

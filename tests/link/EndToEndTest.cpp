@@ -53,7 +53,6 @@ protected:
     ThreadPacer pacer;
     testkit::Trace trace;
     testkit::RecordingTransferEvents ui{trace};
-    testkit::RecordingMessages messages{trace};
 };
 
 TEST_F(EndToEnd, FullRead) {
@@ -95,12 +94,10 @@ TEST_F(EndToEnd, TestModeExchangeReachesTheRadio) {
         QStringLiteral("COM4"),      AlignmentParameter::SquelchLevel, 160,
         QStringLiteral("446.00625"), QStringLiteral("446.00625"),      QStringLiteral("67.0"),
         QStringLiteral("OFF")};
-    const TestResult result = TestExchange(port, pacer, messages).run(request);
+    const TestResult result = TestExchange(port, pacer, [] { return false; }).run(request);
     EXPECT_EQ(result.outcome, TestOutcome::Finished) << result.cause.toStdString();
     EXPECT_EQ(result.attempts, 1);
     EXPECT_FALSE(port.isOpen());
-    ASSERT_EQ(messages.messages().size(), 1u);
-    EXPECT_EQ(messages.messages()[0].text, QStringLiteral("Finish successfully!"));
     ASSERT_TRUE(sim.stop());
     // 7 handshake bytes, "M" 02, 06, "x", the command, the command with 08, two frames.
     EXPECT_EQ(sim.errorOutput(),

@@ -11,8 +11,15 @@
 
 namespace quorl::test {
 
+// The first of root and its descendants with this id.
 template <typename T = QWidget> T* findControl(const QWidget* root, int id) {
-    return ui::findControl<T>(root, id);
+    if (ui::controlId(root) == id)
+        return qobject_cast<T*>(const_cast<QWidget*>(root));
+    const auto children = root->findChildren<QWidget*>();
+    for (QWidget* child : children)
+        if (ui::controlId(child) == id)
+            return qobject_cast<T*>(child);
+    return nullptr;
 }
 
 template <typename T = QWidget> T* findControl(const QWidget* root, const QString& name) {

@@ -116,6 +116,8 @@ private slots:
     void arrowKeysReachingExitDebugClose();
     void startSendsWhatTheDialogShows_data();
     void startSendsWhatTheDialogShows();
+    void startTellsWhyTheExchangeStopped_data();
+    void startTellsWhyTheExchangeStopped();
 };
 
 void TestModeDialogTest::opensWithOnlyTheTree() {
@@ -377,6 +379,47 @@ void TestModeDialogTest::startSendsWhatTheDialogShows() {
     QCOMPARE(radio.testFrames()[2].bytes,
              (std::vector<std::uint8_t>{0x70, 0x06, 0x00, 0x00, 0xFB, 0x01, 0x01, 0xA0}));
     QCOMPARE(text(dialog.get(), D::kIdReceiveFrequency), shown);
+}
+
+void TestModeDialogTest::startTellsWhyTheExchangeStopped_data() {
+    const QString retry = QStringLiteral(" Error had happen ,need try again");
+    QTest::addColumn<bool>("portBusy");
+    QTest::addColumn<QList<MessageAnswer>>("answers");
+    QTest::addColumn<QStringList>("texts");
+    QTest::addColumn<MessageButtons>("buttons");
+    QTest::newRow("port busy") << true << QList<MessageAnswer>{}
+                               << QStringList{"Could not Open the Port,Please check whether the "
+                                              "Port are occupied or the device are ok"}
+                               << MessageButtons::Ok;
+    QTest::newRow("silent radio, retried once")
+        << false << QList<MessageAnswer>{MessageAnswer::Retry, MessageAnswer::Cancel}
+        << QStringList{retry, retry} << MessageButtons::RetryCancel;
+}
+
+void TestModeDialogTest::startTellsWhyTheExchangeStopped() {
+    QFETCH(bool, portBusy);
+    QFETCH(QList<MessageAnswer>, answers);
+    QFETCH(QStringList, texts);
+    QFETCH(MessageButtons, buttons);
+    SimRadio radio{RadioImage{}};
+    radio.setFaults({SimFaultKind::Silent});
+    testkit::VirtualClock clock;
+    testkit::Trace trace;
+    testkit::SimulatedLink link{radio, clock, trace};
+    link.refuseOpen = portBusy;
+    testkit::VirtualPacer pacer{clock, trace};
+    ui::MessageRecorder messages;
+    for (const MessageAnswer answer : answers)
+        messages.queueAnswer(answer);
+    const auto dialog = openDialog(0, 0);
+    dialog->setExchangeLine(&link, &pacer);
+    choose(dialog.get(), "Squelch Level");
+    click(dialog.get(), D::kIdStart);
+
+    QCOMPARE(messages.texts(), texts);
+    for (const MessageButtons shown : messages.buttons())
+        QCOMPARE(shown, buttons);
+    QVERIFY(!link.isOpen());
 }
 
 QTEST_MAIN(TestModeDialogTest)

@@ -31,12 +31,4 @@ bool RecordingTransferEvents::betweenWaits() {
     return !cancel_;
 }
 
-MessageAnswer RecordingMessages::showMessage(const QString& text, MessageButtons buttons) {
-    trace_.add("message " + text.toStdString());
-    messages_.push_back({text, buttons});
-    if (answer)
-        return answer(text, buttons);
-    return buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::Cancel;
-}
-
 } // namespace quorl::testkit

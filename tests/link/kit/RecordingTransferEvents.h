@@ -1,16 +1,12 @@
 #pragma once
 
-// Front ends without windows for tests. RecordingTransferEvents records every event of a clone
+// A front end without windows for tests: RecordingTransferEvents records every event of a clone
 // transfer in the trace ("stage waiting", "progress 12/1023", "retry no answer", "pump", ...)
 // and answers through hooks: it tries the go-ahead again and gives up on a silent radio unless
-// told otherwise. RecordingMessages records the boxes of the test-mode exchange and answers OK,
-// and Cancel for Retry/Cancel boxes, unless told otherwise.
+// told otherwise.
 
-#include "MessageSink.h"
 #include "Trace.h"
 #include "TransferEvents.h"
-
-#include <QString>
 
 #include <functional>
 #include <vector>
@@ -42,25 +38,6 @@ private:
     bool cancel_ = false;
     int pumps_ = 0;
     std::vector<RetryReason> questions_;
-};
-
-class RecordingMessages final : public MessageSink {
-public:
-    explicit RecordingMessages(Trace& trace) : trace_(trace) {}
-
-    MessageAnswer showMessage(const QString& text, MessageButtons buttons) override;
-
-    std::function<MessageAnswer(const QString& text, MessageButtons buttons)> answer;
-    struct Message {
-        QString text;
-        MessageButtons buttons;
-        friend bool operator==(const Message&, const Message&) = default;
-    };
-    const std::vector<Message>& messages() const { return messages_; }
-
-private:
-    Trace& trace_;
-    std::vector<Message> messages_;
 };
 
 } // namespace quorl::testkit
