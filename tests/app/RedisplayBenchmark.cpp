@@ -6,7 +6,7 @@
 #include "CMainFrame.h"
 #include "CZolApp.h"
 #include "CZolView.h"
-#include "IsolatedSettings.h"
+#include "WindowBenchmark.h"
 
 #include <QApplication>
 #include <QFile>
@@ -17,11 +17,9 @@
 #include <malloc.h>
 
 using namespace quorl;
+using namespace quorl::bench;
 
 namespace {
-
-CZolApp* theApp = nullptr;
-QString fullFile;
 
 // Every channel in use, with tones, flags and a name.
 QByteArray fullImage() {
@@ -110,22 +108,5 @@ BENCHMARK(OpenAfterNew)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char* argv[]) {
-    if (!qEnvironmentVariableIsSet("DISPLAY") && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    const IsolatedSettings settings;
-    QApplication application(argc, argv);
-    fullFile = settings.path() + QStringLiteral("/full.sin");
-    QFile file(fullFile);
-    if (!file.open(QIODevice::WriteOnly) || file.write(fullImage()) != quorl::kImageSize)
-        return 1;
-    file.close();
-
-    CZolApp app;
-    if (!app.InitInstance({}) || !QTest::qWaitForWindowExposed(app.mainFrame()))
-        return 1;
-    theApp = &app;
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return quorl::bench::runWindowBenchmarks(argc, argv, fullImage());
 }

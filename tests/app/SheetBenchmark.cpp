@@ -8,8 +8,8 @@
 #include "CZolApp.h"
 #include "CZolView.h"
 #include "ChannelCodec.h"
-#include "IsolatedSettings.h"
 #include "SheetCommands.h"
+#include "WindowBenchmark.h"
 
 #include <QApplication>
 #include <QFile>
@@ -21,11 +21,9 @@
 #include <numeric>
 
 using namespace quorl;
+using namespace quorl::bench;
 
 namespace {
-
-CZolApp* theApp = nullptr;
-QString fullFile;
 
 // Every channel in use, frequencies falling as the channel number grows.
 QByteArray fullImage() {
@@ -137,22 +135,5 @@ BENCHMARK(HeapOf1000UndoSteps)->Iterations(1)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char* argv[]) {
-    if (!qEnvironmentVariableIsSet("DISPLAY") && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    const IsolatedSettings settings;
-    QApplication application(argc, argv);
-    fullFile = settings.path() + QStringLiteral("/full.sin");
-    QFile file(fullFile);
-    if (!file.open(QIODevice::WriteOnly) || file.write(fullImage()) != kImageSize)
-        return 1;
-    file.close();
-
-    CZolApp app;
-    if (!app.InitInstance({}) || !QTest::qWaitForWindowExposed(app.mainFrame()))
-        return 1;
-    theApp = &app;
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return quorl::bench::runWindowBenchmarks(argc, argv, fullImage());
 }
