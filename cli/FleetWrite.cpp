@@ -21,8 +21,6 @@ namespace quorl {
 
 namespace {
 
-constexpr std::size_t kWriteLength = CloneProtocol::kWriteBlocks * CloneProtocol::kBlockSize;
-
 const QString kNotAsked = QStringLiteral("-");
 
 // One step of the work on the port, in a session of its own, its progress on the radio's row.
@@ -190,7 +188,7 @@ PortResult writeOnePort(const QString& port, const RadioImage& image, const QStr
         r.verify += QStringLiteral(": ") + after.failure;
         return done();
     }
-    r.differences = describeDifferences(image, *after.image, kWriteLength);
+    r.differences = describeDifferences(image, *after.image, CloneProtocol::kWriteLength);
     r.ok = r.differences.empty();
     r.verify = r.ok ? QStringLiteral("holds the file") : QStringLiteral("differs");
     return done();

@@ -23,7 +23,6 @@ namespace quorl {
 namespace {
 
 constexpr int kComPorts = 4;
-constexpr std::size_t kWriteLength = CloneProtocol::kWriteBlocks * CloneProtocol::kBlockSize;
 
 QString comName(int n) {
     return QStringLiteral("COM%1").arg(n);
@@ -306,7 +305,8 @@ int runWrite(const QString& usage, const QStringList& arguments) {
         return transferFailed(verifyTitle, result, QStringLiteral("the write was not verified"));
     warnAbout(result);
     const RadioImage& radio = *result.image;
-    const std::vector<std::string> differences = describeDifferences(image, radio, kWriteLength);
+    const std::vector<std::string> differences =
+        describeDifferences(image, radio, CloneProtocol::kWriteLength);
     for (const std::string& line : differences)
         std::printf("%s\n", line.c_str());
     if (!differences.empty())

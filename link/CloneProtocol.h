@@ -61,6 +61,8 @@ public:
         static_cast<int>(kReadLength / 8);    // 0x0000..0x1FF7; 0x1FF8..0x1FFF are never read
     static constexpr int kWriteBlocks = 1021; // 0x0000..0x1FE7; 0x1FE8..0x1FFF are never sent
     static constexpr int kBlockSize = 8;
+    // The part of the memory a write sends, and so what a verify compares.
+    static constexpr std::size_t kWriteLength = std::size_t(kWriteBlocks) * kBlockSize;
     static constexpr int kHandshakeAttempts = 15; // per series; Retry starts another series
     // A go-ahead byte whose write keeps failing is given up after this many tries and treated
     // like a radio that did not answer.
