@@ -123,10 +123,9 @@ void CMainFrame::createStatusBar() {
 void CMainFrame::setView(CZolView* view) {
     view_ = view;
     setCentralWidget(view);
-    KeyboardPolicy& keys = view->keyboard();
+    KeyboardPolicy& keys = KeyboardPolicy::application();
     keys.setAccelerators(this, [this](QKeyCombination key) { return acceleratorTakes(key); });
-    keys.setKeyObserver([this](const QKeyEvent& key) { keyIndicators_->keyEvent(key); });
-    keys.watch(this);
+    keys.addKeyObserver(this, [this](const QKeyEvent& key) { keyIndicators_->keyEvent(key); });
     // The form's hints take the message pane while the pointer moves over it.
     connect(view, &CZolView::statusHint, messagePane_, &QLabel::setText);
     updateCommandStates();

@@ -1,16 +1,19 @@
 #include "OptionFunctionDialog.h"
 
 #include "DialogControls.h"
+#include "KeyboardPolicy.h"
 #include "MessageBox.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTimer>
 
 #include <algorithm>
+#include <functional>
 
 namespace quorl {
 
@@ -34,6 +37,19 @@ bool keyPasses(const QKeyEvent& event) {
            key == Qt::Key_Up || key == Qt::Key_Down;
 }
 
+// A number box that says when the focus leaves it, and why.
+class NumberEdit final : public QLineEdit {
+public:
+    using QLineEdit::QLineEdit;
+    std::function<void(Qt::FocusReason)> left;
+
+protected:
+    void focusOutEvent(QFocusEvent* event) override {
+        QLineEdit::focusOutEvent(event);
+        left(event->reason());
+    }
+};
+
 QStringList gainTexts() {
     QStringList texts;
     for (int gain = 0; gain < kGainEntries; ++gain)
@@ -56,7 +72,7 @@ OptionFunctionDialog::OptionFunctionDialog(RadioImage& image, QWidget* parent)
         ui::addCheckBox(this, units(), kIdCompandor, QStringLiteral("Compandor"), {25, 41, 51, 10});
     ui::addLabel(this, units(), QStringLiteral("Scrambler Inversion Frequency"), {14, 20, 103, 8},
                  Qt::AlignRight);
-    scrambler_ = ui::addLineEdit(this, units(), kIdScrambler, kEditLength, {130, 18, 72, 12});
+    scrambler_ = addNumberEdit(kIdScrambler, {130, 18, 72, 12});
     addButtons({71, 59, 31, 14}, {135, 60, 31, 14});
 
     const QString gainLabels[] = {
@@ -72,7 +88,7 @@ OptionFunctionDialog::OptionFunctionDialog(RadioImage& image, QWidget* parent)
         ui::addCheckBox(this, units(), kIdPreDeEmphasis, QStringLiteral("Pre/De-Emphasis"), {});
     preDeEmphasis_->hide();
     ui::addLabel(this, units(), QStringLiteral("CTCSS/DCS Level"), {})->hide();
-    toneLevel_ = ui::addLineEdit(this, units(), kIdToneLevel, kEditLength, {});
+    toneLevel_ = addNumberEdit(kIdToneLevel, {});
     toneLevel_->hide();
 
     const OptionFunctionState state = decodeOptionFunction(image_);
@@ -83,28 +99,17 @@ OptionFunctionDialog::OptionFunctionDialog(RadioImage& image, QWidget* parent)
     showNumber(scrambler_, state.scramblerText);
     showNumber(toneLevel_, state.toneLevelText);
 
-    for (QWidget* child : findChildren<QWidget*>())
-        child->installEventFilter(this);
+    KeyboardPolicy::application().addKeyRule(this, [this](QObject* receiver, QKeyEvent* key) {
+        return (receiver == scrambler_ || receiver == toneLevel_) && !keyPasses(*key);
+    });
 }
 
-bool OptionFunctionDialog::eventFilter(QObject* watched, QEvent* event) {
-    const bool edit = watched == scrambler_ || watched == toneLevel_;
-    switch (event->type()) {
-    case QEvent::KeyPress:
-        return edit && !keyPasses(*static_cast<QKeyEvent*>(event));
-    case QEvent::FocusOut:
-        if (edit)
-            editLeft(static_cast<QLineEdit*>(watched), static_cast<QFocusEvent*>(event)->reason());
-        return false;
-    case QEvent::MouseButtonPress:
-        if (dropNextPress_) {
-            dropNextPress_ = false;
-            return true;
-        }
-        return false;
-    default:
-        return RadioOptionDialog::eventFilter(watched, event);
-    }
+QLineEdit* OptionFunctionDialog::addNumberEdit(int id, const QRect& du) {
+    auto* edit = new NumberEdit(this);
+    edit->left = [this, edit](Qt::FocusReason reason) { editLeft(edit, reason); };
+    edit->setMaxLength(kEditLength);
+    ui::placeControl(edit, units(), id, du);
+    return edit;
 }
 
 // Only a move of the focus inside the dialog counts as leaving: not another window coming to
@@ -117,9 +122,9 @@ void OptionFunctionDialog::editLeft(QLineEdit* edit, Qt::FocusReason reason) {
         return;
     // The click that took the focus away does not go on to press the button it landed on:
     // OK would otherwise store the refused value.
-    dropNextPress_ = reason == Qt::MouseFocusReason;
+    if (reason == Qt::MouseFocusReason)
+        KeyboardPolicy::application().dropPressUnderway(this);
     QTimer::singleShot(0, this, [this, edit, scrambler] {
-        dropNextPress_ = false;
         if (!isVisible())
             return;
         ui::messageBox(scrambler ? kScramblerMessage : kToneLevelMessage, MessageButtons::Ok,

@@ -31,10 +31,8 @@ public:
 
     OptionFunctionDialog(RadioImage& image, QWidget* parent);
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
+    QLineEdit* addNumberEdit(int id, const QRect& du);
     void save() override;
     void editLeft(QLineEdit* edit, Qt::FocusReason reason);
 
@@ -44,7 +42,6 @@ private:
     QCheckBox* preDeEmphasis_;
     QLineEdit* scrambler_;
     QLineEdit* toneLevel_;
-    bool dropNextPress_ = false;
 };
 
 } // namespace quorl

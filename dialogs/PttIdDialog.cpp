@@ -1,6 +1,7 @@
 #include "PttIdDialog.h"
 
 #include "DialogControls.h"
+#include "KeyboardPolicy.h"
 #include "PttIdSettings.h"
 
 #include <QAbstractItemView>
@@ -53,24 +54,19 @@ PttIdDialog::PttIdDialog(RadioImage& image, QWidget* parent)
     code_->setText(
         QString::fromLatin1(state.code.data(), static_cast<qsizetype>(state.code.size())));
 
-    // Every key press in the dialog passes the filter first, the open list's included.
-    mode_->view();
-    installEventFilter(this);
-    for (QWidget* child : findChildren<QWidget*>())
-        child->installEventFilter(this);
+    // Every key press in the dialog passes this first, the open list's included.
+    KeyboardPolicy::application().addKeyRule(
+        this, [this](QObject* receiver, QKeyEvent* key) { return keyTyped(receiver, *key); });
 }
 
-bool PttIdDialog::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() != QEvent::KeyPress)
-        return RadioOptionDialog::eventFilter(watched, event);
-    const auto* key = static_cast<QKeyEvent*>(event);
-    if (!keyPasses(*key))
+bool PttIdDialog::keyTyped(QObject* receiver, const QKeyEvent& key) {
+    if (!keyPasses(key))
         return true;
     // The code takes letters in upper case.
-    const QString upper = key->text().toUpper();
-    if (watched == code_ && key->text() != upper) {
-        QKeyEvent typed(QEvent::KeyPress, key->key(), key->modifiers(), upper, key->isAutoRepeat(),
-                        key->count());
+    const QString upper = key.text().toUpper();
+    if (receiver == code_ && key.text() != upper) {
+        QKeyEvent typed(QEvent::KeyPress, key.key(), key.modifiers(), upper, key.isAutoRepeat(),
+                        key.count());
         QCoreApplication::sendEvent(code_, &typed);
         return true;
     }

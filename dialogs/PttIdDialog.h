@@ -9,6 +9,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QKeyEvent;
 class QLineEdit;
 
 namespace quorl {
@@ -24,10 +25,11 @@ public:
     PttIdDialog(RadioImage& image, QWidget* parent);
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // Returns true when the key goes no further.
+    bool keyTyped(QObject* receiver, const QKeyEvent& key);
     void save() override;
 
     RadioImage& image_;

@@ -33,7 +33,7 @@ QString fromBytes(const std::string& bytes) {
 
 CZolView::CZolView(RadioImage& image, const ToneTable& tones, QWidget* parent)
     : QScrollArea(parent), image_(image), formFont_(ui::formFont(8)), units_(formFont_, this),
-      portName_(kStartPort), keys_(new KeyboardPolicy(this)) {
+      portName_(kStartPort) {
     auto* form = new QWidget;
     form->setFont(formFont_);
     form->setFixedSize(units_.size(470, 294));
@@ -46,15 +46,12 @@ CZolView::CZolView(RadioImage& image, const ToneTable& tones, QWidget* parent)
 
     setWidget(form);
     cells_ = new CellEditor(*this, *grid_, *panel_, tones, formFont_);
-    transfer_ = new TransferController(*this, image_, *keys_);
+    transfer_ = new TransferController(*this, image_);
     sheet_ = new SheetCommands(*this, image_, tones);
-    keys_->setEnterHandler([this](QObject* receiver, QKeyEvent* event) {
-        return cells_->PreTranslateMessage(receiver, event);
+    // The table's own keys while no editor is open, then Enter for the form (PreTranslateMessage).
+    KeyboardPolicy::application().addKeyRule(this, [this](QObject* receiver, QKeyEvent* event) {
+        return sheet_->keyPressed(receiver, event) || cells_->PreTranslateMessage(receiver, event);
     });
-    keys_->setKeyHandler([this](QObject* receiver, QKeyEvent* event) {
-        return sheet_->keyPressed(receiver, event);
-    });
-    keys_->watch(this);
 }
 
 CZolView::~CZolView() = default;

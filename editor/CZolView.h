@@ -18,7 +18,6 @@ namespace quorl {
 
 class CMSFlexGrid;
 class CellEditor;
-class KeyboardPolicy;
 class SettingsPanel;
 class SheetCommands;
 class ToneTable;
@@ -57,7 +56,6 @@ public:
     SheetCommands& sheet() { return *sheet_; }
     TransferController& transfer() { return *transfer_; }
     // How keys behave in the program's windows; the frame adds its accelerators.
-    KeyboardPolicy& keyboard() { return *keys_; }
 
     CMSFlexGrid* grid() const { return grid_; }
     SettingsPanel* settingsPanel() const { return panel_; }
@@ -82,7 +80,6 @@ private:
     SettingsPanel* panel_;
     CMSFlexGrid* grid_;
     QString portName_;
-    KeyboardPolicy* keys_;
     CellEditor* cells_;
     TransferController* transfer_;
     SheetCommands* sheet_;

@@ -22,8 +22,7 @@ QString missingBytesText(const std::vector<std::uint16_t>& missing);
 
 class DialogTransferEvents final : public TransferEvents {
 public:
-    DialogTransferEvents(ProgressDialog& dialog, KeyboardPolicy& keys)
-        : dialog_(dialog), pump_(keys) {}
+    explicit DialogTransferEvents(ProgressDialog& dialog) : dialog_(dialog) {}
 
     void begin(TransferDirection) override {}
     void stage(TransferStage stage) override;

@@ -4,7 +4,6 @@
 #include "CZolView.h"
 #include "CellEditor.h"
 #include "DialogTransferEvents.h"
-#include "KeyboardPolicy.h"
 #include "MessageBox.h"
 #include "RadioSession.h"
 
@@ -32,9 +31,8 @@ void logLostBackups(const SessionResult& result) {
 
 } // namespace
 
-TransferController::TransferController(CZolView& view, const RadioImage& image,
-                                       KeyboardPolicy& keys)
-    : QObject(&view), view_(view), image_(image), keys_(keys) {
+TransferController::TransferController(CZolView& view, const RadioImage& image)
+    : QObject(&view), view_(view), image_(image) {
     // Start's handling finishes before the transfer takes the thread, as a posted request would.
     connect(&progress_, &ProgressDialog::startPressed, this, &TransferController::OnTransferRequest,
             Qt::QueuedConnection);
@@ -52,10 +50,8 @@ void TransferController::prepare(TransferDirection direction, const QString& cap
     view_.cells().CommitCellEdit();
     direction_ = direction;
     progress_.setCaptionText(caption);
-    if (!progress_.isOpen()) {
+    if (!progress_.isOpen())
         progress_.open(*view_.grid());
-        keys_.watch(progress_.window());
-    }
 }
 
 // The direction is taken when Start is pressed: a command chosen during the transfer changes
@@ -69,7 +65,7 @@ void TransferController::OnTransferRequest() {
 }
 
 void TransferController::transfer(TransferDirection direction) {
-    DialogTransferEvents events(progress_, keys_);
+    DialogTransferEvents events(progress_);
     RadioSession session(view_.portName(), events, line_, pacer_);
     if (direction == TransferDirection::Write)
         view_.EncodeImage();

@@ -22,14 +22,13 @@ namespace quorl {
 
 class ByteLink;
 class CZolView;
-class KeyboardPolicy;
 class Pacer;
 
 class TransferController final : public QObject {
     Q_OBJECT
 
 public:
-    TransferController(CZolView& view, const RadioImage& image, KeyboardPolicy& keys);
+    TransferController(CZolView& view, const RadioImage& image);
 
     // Commit the cell being edited, set the direction of the next transfer and open the
     // progress dialog over the table. A dialog that is already open stays open; while it waits
@@ -60,7 +59,6 @@ private:
 
     CZolView& view_;
     const RadioImage& image_;
-    KeyboardPolicy& keys_;
     ProgressDialog progress_;
     TransferDirection direction_ = TransferDirection::Read;
     ByteLink* line_ = nullptr;

@@ -7,9 +7,10 @@
 namespace quorl {
 
 void TransferPump::pass() {
-    keys_.setPumping(true);
+    KeyboardPolicy& keys = KeyboardPolicy::application();
+    keys.setPumping(true);
     QCoreApplication::processEvents();
-    keys_.setPumping(false);
+    keys.setPumping(false);
 }
 
 } // namespace quorl

@@ -6,17 +6,10 @@
 
 namespace quorl {
 
-class KeyboardPolicy;
-
 class TransferPump {
 public:
-    explicit TransferPump(KeyboardPolicy& keys) : keys_(keys) {}
-
     // Handles what is pending now and returns without waiting for more.
     void pass();
-
-private:
-    KeyboardPolicy& keys_;
 };
 
 } // namespace quorl

@@ -3,6 +3,7 @@
 #include "ControlId.h"
 #include "DialogControls.h"
 #include "DialogUnits.h"
+#include "KeyboardPolicy.h"
 #include "MessageBox.h"
 #include "PortMessage.h"
 #include "TestExchange.h"
@@ -273,8 +274,13 @@ void TestModeDialog::buildControls() {
     setTabOrder(slider_, sides_[kReceive].tones);
     setTabOrder(sides_[kReceive].tones, sides_[kTransmit].tones);
 
-    for (QWidget* control : findChildren<QWidget*>())
-        control->installEventFilter(this);
+    // Enter in a control goes to PreTranslateMessage; in an open drop-down list it chooses an
+    // entry.
+    KeyboardPolicy::application().addKeyRule(this, [this](QObject* receiver, QKeyEvent* key) {
+        const auto* control = qobject_cast<QWidget*>(receiver);
+        const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+        return enter && control != this && control->window() == this && PreTranslateMessage();
+    });
 }
 
 void TestModeDialog::buildSide(Side side) {
@@ -514,18 +520,6 @@ void TestModeDialog::OnStart() {
         why += QStringLiteral(" (%1)").arg(serialPort_.errorString());
     qCInfo(lcTestMode).noquote() << "The test exchange on" << portName_ << "ended after"
                                  << result.attempts << "attempts:" << why;
-}
-
-bool TestModeDialog::eventFilter(QObject* watched, QEvent* event) {
-    // An open drop-down list takes its own keys: Enter there chooses an entry.
-    const bool inPopup =
-        watched->isWidgetType() && static_cast<QWidget*>(watched)->window() != this;
-    if (event->type() == QEvent::KeyPress && !inPopup) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter)
-            return PreTranslateMessage();
-    }
-    return QDialog::eventFilter(watched, event);
 }
 
 // Enter: Default and Start are pressed, a frequency box confirms its text, and in any case

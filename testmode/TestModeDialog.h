@@ -90,10 +90,6 @@ public:
     // again. Tests put a simulated radio here.
     void setExchangeLine(ByteLink* line, Pacer* pacer);
 
-protected:
-    // Sees the Enter key before the control with the focus does (PreTranslateMessage).
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     enum class ToneMethod { Qt, Dqt };
     enum Side : int { kReceive, kTransmit };

@@ -14,13 +14,17 @@
 
 namespace quorl::ui {
 
+void placeControl(QWidget* control, const DialogUnits& units, int id, const QRect& du) {
+    if (id != 0)
+        setControlId(control, id);
+    control->setGeometry(units.rect(du.x(), du.y(), du.width(), du.height()));
+}
+
 namespace {
 
 template <typename Control>
 Control* place(Control* control, const DialogUnits& units, int id, const QRect& du) {
-    if (id != 0)
-        setControlId(control, id);
-    control->setGeometry(units.rect(du.x(), du.y(), du.width(), du.height()));
+    placeControl(control, units, id, du);
     return control;
 }
 

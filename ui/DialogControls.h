@@ -19,6 +19,8 @@ namespace quorl::ui {
 
 class DialogUnits;
 
+// Gives a control its id (none for 0) and its rectangle in dialog units.
+void placeControl(QWidget* control, const DialogUnits& units, int id, const QRect& du);
 // A drop-down's rectangle includes its open list: the closed box gets its natural height and
 // the rest of the rectangle decides how many entries the open list shows. Typing into an
 // editable one chooses an entry (ListTyping.h); it never adds one to the list.

@@ -17,3 +17,9 @@ private slots:
     void unitsFollowTheFontMetrics();
     void touchingRectanglesStayTouching();
 };
+
+class KeyboardPolicyTest : public QObject {
+    Q_OBJECT
+private slots:
+    void ruleCoversItsWindowOnly();
+};

@@ -13,5 +13,7 @@ int main(int argc, char* argv[]) {
     failures += QTest::qExec(&messageBox, argc, argv);
     DialogUnitsTest dialogUnits;
     failures += QTest::qExec(&dialogUnits, argc, argv);
+    KeyboardPolicyTest keyboardPolicy;
+    failures += QTest::qExec(&keyboardPolicy, argc, argv);
     return failures;
 }
