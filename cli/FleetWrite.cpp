@@ -15,7 +15,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <memory>
-#include <optional>
 
 namespace quorl {
 
@@ -23,44 +22,42 @@ namespace {
 
 const QString kNotAsked = QStringLiteral("-");
 
-// One step of the work on the port, in a session of its own, its progress on the radio's row.
-template <typename Step>
-SessionResult runStep(const QString& port, const QString& title,
-                      const volatile std::sig_atomic_t& stop, ProgressRows& rows, int row,
-                      Step step) {
-    TerminalTransferEvents events(title, stop, &rows, row);
+// A session on the port, its progress on the radio's row headed by what it does: `readTitle`
+// ("read COM1", "verify COM1") while it reads, "write COM1" while it writes.
+template <typename Steps>
+SessionResult runSession(const QString& port, const QString& readTitle,
+                         const volatile std::sig_atomic_t& stop, ProgressRows& rows, int row,
+                         Steps steps) {
+    const QString writeTitle = QStringLiteral("write ") + portWords(port);
+    TerminalTransferEvents events(readTitle, stop, &rows, row);
+    events.onBegin = [&](TransferDirection direction) {
+        events.setTitle(direction == TransferDirection::Write ? writeTitle : readTitle);
+    };
     RadioSession session(port, events);
-    SessionResult result = step(session);
+    SessionResult result = steps(session);
     events.finish();
     return result;
 }
 
-// The path of the copy a step kept, empty when it kept none; its warnings are noted.
-QString keptCopy(PortResult& port, const SessionResult& result) {
-    port.warnings += sessionWarnings(result);
-    QString path;
+// The path of the copy a session kept of its read or its write, empty when it kept none.
+QString keptCopy(const SessionResult& result, TransferDirection direction) {
     for (const BackupResult& backup : result.backups)
-        if (backup.ok())
-            path = backup.path;
-    return path;
+        if (backup.ok() && backup.direction == direction)
+            return backup.path;
+    return {};
 }
 
-struct PortRead {
-    std::optional<RadioImage> image; // as a new document holds it after the read
-    QString copy;
-    QString failure;
-    bool shortRead = false;
-};
-
-PortRead readPort(PortResult& port, const QString& title, const volatile std::sig_atomic_t& stop,
-                  ProgressRows& rows, int row) {
-    RadioImage base;
-    resetImage(base);
-    const SessionResult read = runStep(port.port, title, stop, rows, row,
-                                       [&](RadioSession& session) { return session.read(base); });
-    if (!read.completed())
-        return {std::nullopt, {}, failureWords(read.transfer, read.deviceError)};
-    return {read.image, keptCopy(port, read), {}, !read.missing.empty()};
+// Why a read first ended the session before anything was sent.
+QString readFirstStop(const SessionResult& result) {
+    switch (result.withheld) {
+    case WriteWithheld::ShortRead:
+        return QStringLiteral("the radio's replies left bytes out");
+    case WriteWithheld::NoBackup:
+        return QStringLiteral("no backup kept");
+    case WriteWithheld::No:
+        break;
+    }
+    return failureWords(result.transfer, result.deviceError);
 }
 
 QString seconds(qint64 milliseconds) {
@@ -136,45 +133,35 @@ PortResult writeOnePort(const QString& port, const RadioImage& image, const QStr
     r.port = port;
     r.verify = options.verify ? QStringLiteral("not verified") : kNotAsked;
     const QString words = portWords(port);
+    RadioImage fresh; // the reads are adopted as a new document holds them
+    resetImage(fresh);
     const auto done = [&] {
         r.milliseconds = clock.elapsed();
         return r;
     };
 
-    if (options.readFirst) {
-        const PortRead before = readPort(r, QStringLiteral("read ") + words, stop, rows, row);
-        r.readFirstCopy = before.copy;
-        if (!before.image) {
-            r.result = QStringLiteral("read first: %1; nothing written").arg(before.failure);
-            return done();
-        }
-        // A copy with holes, or none at all, could not undo the write.
-        if (before.shortRead || before.copy.isEmpty()) {
-            r.result = before.shortRead ? QStringLiteral("read first: the radio's replies left "
-                                                         "bytes out; nothing written")
-                                        : QStringLiteral("read first: no backup kept; nothing "
-                                                         "written");
-            return done();
-        }
+    // A read first keeps a copy that undoes the write; the session writes only when it can.
+    const SessionResult written = runSession(
+        port, QStringLiteral("read ") + words, stop, rows, row, [&](RadioSession& session) {
+            session.setFileSent(file);
+            return options.readFirst ? session.readThenWrite(fresh, image) : session.write(image);
+        });
+    r.warnings += sessionWarnings(written);
+    r.readFirstCopy = keptCopy(written, TransferDirection::Read);
+    r.writeCopy = keptCopy(written, TransferDirection::Write);
+    if (written.step == TransferDirection::Read) {
+        r.result = QStringLiteral("read first: %1; nothing written").arg(readFirstStop(written));
+        return done();
     }
-
-    {
-        const SessionResult written = runStep(port, QStringLiteral("write ") + words, stop, rows,
-                                              row, [&](RadioSession& session) {
-                                                  session.setFileSent(file);
-                                                  return session.write(image);
-                                              });
-        r.writeCopy = keptCopy(r, written);
-        if (!written.completed()) {
-            r.result = QStringLiteral("%1; %2").arg(
-                failureWords(written.transfer, written.deviceError),
-                worthABackup(TransferDirection::Write, written.transfer)
-                    ? QStringLiteral("%1 of %2 blocks written")
-                          .arg(written.transfer.blocks)
-                          .arg(CloneProtocol::kWriteBlocks)
-                    : QStringLiteral("nothing written"));
-            return done();
-        }
+    if (!written.completed()) {
+        r.result =
+            QStringLiteral("%1; %2").arg(failureWords(written.transfer, written.deviceError),
+                                         worthABackup(TransferDirection::Write, written.transfer)
+                                             ? QStringLiteral("%1 of %2 blocks written")
+                                                   .arg(written.transfer.blocks)
+                                                   .arg(CloneProtocol::kWriteBlocks)
+                                             : QStringLiteral("nothing written"));
+        return done();
     }
     r.result = QStringLiteral("written");
     if (!options.verify) {
@@ -182,10 +169,13 @@ PortResult writeOnePort(const QString& port, const RadioImage& image, const QStr
         return done();
     }
 
-    const PortRead after = readPort(r, QStringLiteral("verify ") + words, stop, rows, row);
-    r.verifyCopy = after.copy;
-    if (!after.image) {
-        r.verify += QStringLiteral(": ") + after.failure;
+    const SessionResult after =
+        runSession(port, QStringLiteral("verify ") + words, stop, rows, row,
+                   [&](RadioSession& session) { return session.read(fresh); });
+    r.warnings += sessionWarnings(after);
+    r.verifyCopy = keptCopy(after, TransferDirection::Read);
+    if (!after.completed()) {
+        r.verify += QStringLiteral(": ") + failureWords(after.transfer, after.deviceError);
         return done();
     }
     r.differences = describeDifferences(image, *after.image, CloneProtocol::kWriteLength);

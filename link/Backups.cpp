@@ -92,7 +92,7 @@ BackupResult keepBackup(const RadioImage& image, TransferDirection direction, co
                         bool shortRead, const QString& sent) {
     const QDir folder(backupFolder());
     if (!folder.mkpath(QStringLiteral(".")))
-        return {{}, folder.path() + QStringLiteral(": cannot create the folder"), {}};
+        return {{}, folder.path() + QStringLiteral(": cannot create the folder"), {}, direction};
 
     // Two copies in the same millisecond: the later one takes the next free millisecond. So
     // does a copy whose name something has already, a link planted there included: that is
@@ -104,10 +104,10 @@ BackupResult keepBackup(const RadioImage& image, TransferDirection direction, co
         if (saved.ok)
             break;
         if (saved.error != std::errc::file_exists || attempt == kNameAttempts)
-            return {{}, QFile::decodeName(QByteArray::fromStdString(saved.reason)), {}};
+            return {{}, QFile::decodeName(QByteArray::fromStdString(saved.reason)), {}, direction};
     }
 
-    BackupResult kept{path, {}, {}};
+    BackupResult kept{path, {}, {}, direction};
     // "model: ZR - 101S", "band: 400 - 470MHz" and, for a write, "sent: FILE", one line each.
     const BackupContents contents = describeBackup(image);
     QString text = QStringLiteral("model: %1\nband: %2\n").arg(contents.model, contents.band);

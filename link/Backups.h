@@ -33,6 +33,7 @@ struct BackupResult {
     QString error; // why not, otherwise
     // Set when the copy is kept but its note is not.
     QString warning;
+    TransferDirection direction = TransferDirection::Read; // of the transfer it is a copy of
     bool ok() const { return error.isEmpty(); }
 };
 

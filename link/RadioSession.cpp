@@ -35,10 +35,16 @@ SessionResult RadioSession::writeAndVerify(const RadioImage& image) {
     return result;
 }
 
-SessionResult RadioSession::readThenWrite(const RadioImage& image) {
+SessionResult RadioSession::readThenWrite(const RadioImage& base, const RadioImage& image) {
     SessionResult result;
-    readInto(image, result);
-    if (result.completed())
+    readInto(base, result);
+    if (!result.completed())
+        return result;
+    if (!result.missing.empty())
+        result.withheld = WriteWithheld::ShortRead;
+    else if (!result.backups.back().ok())
+        result.withheld = WriteWithheld::NoBackup;
+    else
         writeFrom(image, result);
     return result;
 }
