@@ -56,6 +56,7 @@ public:
           owner_(owner) {
         // An open progress window never keeps the program running once the main window closed.
         setAttribute(Qt::WA_QuitOnClose, false);
+        setObjectName(QStringLiteral("Progress"));
         setFont(dialogFont());
         const ui::DialogUnits units(font());
         setFixedSize(units.size(260, 74));

@@ -1,8 +1,8 @@
 #pragma once
 
 // The small modeless window in which every read and write of the radio is started, watched and
-// cancelled. The object lives as long as the view that owns it; its window is created anew for
-// each transfer and closed when the transfer ends, whatever the reason.
+// cancelled. The object lives as long as the view that owns it; its window, named "Progress", is
+// created anew for each transfer and closed when the transfer ends, whatever the reason.
 //
 // Nothing goes to the radio until Start: Start emits startPressed() and stays disabled for the
 // rest of the window's life. While a transfer runs, moving the window
@@ -60,7 +60,6 @@ public:
     bool cancelRequested() const { return cancel_; }
     void armGuard() { armed_ = true; }
     void disarmGuard() { armed_ = false; }
-    bool guardArmed() const { return armed_; }
     void closeWindow();
 
     // Cancel, Escape or the close box: raises the cancel flag; before Start it also closes

@@ -37,7 +37,6 @@ public:
     void OnWriteToRadio();
 
     TransferDirection direction() const { return direction_; }
-    ProgressDialog& progressDialog() { return progress_; }
     bool isRunning() const { return running_; }
 
     // The gate: runs the job now, or, while a transfer runs, cancels it and runs the job once

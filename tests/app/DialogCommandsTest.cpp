@@ -101,11 +101,10 @@ void DialogCommandsTest::choicesReachAFileAndTheRadio() {
     QCOMPARE(file.size(), 8192);
 
     frame->command(kCmdWriteToRadio)->trigger();
-    QDialog* progress = app->view()->transfer().progressDialog().window();
+    QDialog* progress = progressWindow();
     QVERIFY(progress && QTest::qWaitForWindowActive(progress));
     QTest::mouseClick(test::findControl(progress, ProgressDialog::kIdStart), Qt::LeftButton);
-    QVERIFY(QTest::qWaitFor([&app] { return !app->view()->transfer().progressDialog().isOpen(); },
-                            10000));
+    QVERIFY(QTest::qWaitFor([] { return !progressWindow(); }, 10000));
     QVERIFY(messages.texts().isEmpty());
     QVERIFY(radio.stop());
     RadioImage written{};

@@ -149,7 +149,12 @@ private slots:
         QVERIFY(startButton()->isEnabled());
         QCOMPARE(control<QLabel>(ProgressDialog::kIdStatusLine)->text(), "   Not start yet");
         QVERIFY(!dialog->cancelRequested());
-        QVERIFY(dialog->guardArmed());
+        // The guard is up again: leaving the started window interrupts.
+        QVERIFY(QTest::qWaitForWindowActive(window()));
+        QTest::mouseClick(startButton(), Qt::LeftButton);
+        table->activateWindow();
+        QVERIFY(QTest::qWaitFor([&] { return !window()->isActiveWindow(); }));
+        QCOMPARE(messages->texts(), QStringList{ProgressDialog::kInterruptedMessage});
     }
 
     // A Read or Write command that finds the window waiting names the transfer Start will now

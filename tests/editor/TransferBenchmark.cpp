@@ -4,8 +4,6 @@
 
 #include "TransferFixture.h"
 
-#include "ProgressDialog.h"
-
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -28,7 +26,7 @@ void fullReadFromTheWindow(benchmark::State& state) {
             break;
         }
         fixture.view->transfer().OnReadFromRadio();
-        QDialog* window = fixture.view->transfer().progressDialog().window();
+        QDialog* window = progressWindow();
         if (!QTest::qWaitForWindowActive(window)) {
             state.SkipWithError("the progress dialog did not come up");
             break;

@@ -8,6 +8,7 @@
 #include <QDialog>
 #include <QFile>
 #include <QLabel>
+#include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTest>
@@ -31,13 +32,23 @@ TransferFixture::TransferFixture() {
     for (const char* variable : kPortVariables)
         qputenv(variable, "/nonexistent/quorl-port");
     previousHook_ = ui::setMessageHook([this](const QString& text, ui::MessageButtons buttons) {
-        messages.push_back({text, buttons, view->transfer().progressDialog().guardArmed()});
+        messages.push_back({text, buttons});
+        const QPointer<QDialog> progress = progressWindow();
+        const bool tookActivation = progress && progress->isActiveWindow();
+        if (tookActivation) {
+            frame.activateWindow();
+            QTest::qWaitFor([progress] { return !progress || !progress->isActiveWindow(); });
+        }
         ui::MessageAnswer answer = buttons == ui::MessageButtons::RetryCancel
                                        ? ui::MessageAnswer::Cancel
                                        : ui::MessageAnswer::Ok;
         if (!answers.empty()) {
             answer = answers.front();
             answers.pop_front();
+        }
+        if (tookActivation && progress && progress->isVisible()) {
+            progress->activateWindow();
+            QTest::qWaitForWindowActive(progress);
         }
         return answer;
     });
@@ -60,21 +71,24 @@ bool startRadioOn(testkit::RadioSimProcess& radio, const QStringList& arguments,
 }
 
 bool TransferFixture::runTransfer(int timeoutMs) {
-    QDialog* window = view->transfer().progressDialog().window();
+    QDialog* window = progressWindow();
     if (!window || !QTest::qWaitForWindowActive(window))
         return false;
     QTest::mouseClick(dialogButton(ProgressDialog::kIdStart), Qt::LeftButton);
-    return QTest::qWaitFor([this] { return !view->transfer().progressDialog().isOpen(); },
-                           timeoutMs);
+    return QTest::qWaitFor([] { return !progressWindow(); }, timeoutMs);
 }
 
 QPushButton* TransferFixture::dialogButton(int id) const {
-    QDialog* window = view->transfer().progressDialog().window();
+    QDialog* window = progressWindow();
     return window ? test::findControl<QPushButton>(window, id) : nullptr;
 }
 
-void runAtProgress(ProgressDialog& dialog, int position, std::function<void()> action) {
-    auto* bar = test::findControl<QProgressBar>(dialog.window(), ProgressDialog::kIdProgressBar);
+QDialog* progressWindow() {
+    return test::findWindow<QDialog>(QStringLiteral("Progress"));
+}
+
+void runAtProgress(int position, std::function<void()> action) {
+    auto* bar = test::findControl<QProgressBar>(progressWindow(), ProgressDialog::kIdProgressBar);
     QObject::connect(bar, &QProgressBar::valueChanged, bar, [bar, position, action](int value) {
         if (value == position)
             QMetaObject::invokeMethod(bar, action, Qt::QueuedConnection);

@@ -2,9 +2,9 @@
 
 // A form view of a document in a window of its own, ready to read and write a radio: the
 // quorl-radio-sim program on a pseudo-terminal behind a port name, or a simulated radio on a
-// virtual-time line. Message boxes are answered from a queue (OK; Cancel on Retry/Cancel once the
-// queue is empty) and noted with whether the progress dialog's interruption guard was armed at the
-// time.
+// virtual-time line. Message boxes are noted and answered from a queue (OK; Cancel on Retry/Cancel
+// once the queue is empty); like a real box, each takes the activation from the progress window
+// while it is up and gives it back when answered.
 
 #include "CZolDoc.h"
 #include "CZolView.h"
@@ -54,21 +54,19 @@ private:
     QProgressBar* bar_;
 };
 
-namespace quorl {
-class ProgressDialog;
-}
-
 // Starts quorl-radio-sim with these arguments and points the port name at its terminal;
 // false when it did not start.
 bool startRadioOn(quorl::testkit::RadioSimProcess& radio, const QStringList& arguments,
                   const char* portName = "COM1");
-// Runs the action inside the transfer's pumping once the open dialog's bar reaches the position.
-void runAtProgress(quorl::ProgressDialog& dialog, int position, std::function<void()> action);
+// The open progress window, or null.
+QDialog* progressWindow();
+// Runs the action inside the transfer's pumping once the open progress window's bar reaches the
+// position.
+void runAtProgress(int position, std::function<void()> action);
 
 struct ShownMessage {
     QString text;
     quorl::ui::MessageButtons buttons;
-    bool guardArmed;
 };
 
 class TransferFixture {
@@ -84,12 +82,9 @@ public:
     // Transfers skip their pauses from now on.
     void skipPauses() { view->transfer().setLine(nullptr, &noPauses); }
 
-    // Presses Start in the open progress dialog and waits until the transfer has closed it.
+    // Presses Start in the open progress window and waits until the transfer has closed it.
     bool runTransfer(int timeoutMs = 10000);
     QPushButton* dialogButton(int id) const;
-    void atProgress(int position, std::function<void()> action) {
-        runAtProgress(view->transfer().progressDialog(), position, std::move(action));
-    }
 
     // The channel cells as the table shows them, and as a sheet would show them.
     QStringList tableTexts() const;

@@ -5,7 +5,6 @@
 
 #include "ChannelFile.h"
 #include "DefaultMemory.h"
-#include "ProgressDialog.h"
 
 #include <QDialog>
 #include <QElapsedTimer>
@@ -35,7 +34,7 @@ private slots:
     void fullReadRepaintsBlockByBlock() {
         QVERIFY(f->startRadio({"--delay", "2"}));
         f->view->transfer().OnReadFromRadio();
-        const PaintWatcher watcher(f->view->transfer().progressDialog().window());
+        const PaintWatcher watcher(progressWindow());
         QElapsedTimer clock;
         clock.start();
         QVERIFY(f->runTransfer(60000));
