@@ -1,17 +1,13 @@
 #include "FileAccess.h"
 
 #include "ChannelFile.h"
+#include "FileReader.h"
 #include "FileWriter.h"
 
 #include <QFile>
 #include <QFileInfo>
 
-#include <cerrno>
-#include <cstring>
-
-#include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace quorl {
 
@@ -39,39 +35,18 @@ QString saveImageFile(const QString& path, const RadioImage& image) {
 }
 
 QString readTextFile(const QString& path, qint64 limit, QByteArray& text) {
-    const QByteArray name = QFile::encodeName(path);
-    const auto why = [&path](const QString& reason) {
-        return path + QStringLiteral(": ") + reason;
-    };
-    const auto systemError = [&why] { return why(QString::fromLocal8Bit(std::strerror(errno))); };
-    // A named pipe or a device is not opened at all: it could keep the command waiting, or
-    // never end.
-    struct stat info {};
-    if (::stat(name.constData(), &info) != 0)
-        return systemError();
-    if (!S_ISREG(info.st_mode))
-        return why(QStringLiteral("not a regular file"));
-    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (fd < 0)
-        return systemError();
-    QFile file;
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) ||
-        !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        ::close(fd);
-        return why(QStringLiteral("not a regular file"));
-    }
-    const auto tooLarge = [&] {
-        return why(QStringLiteral("larger than %1 MB (%2 bytes), more than a channel table can be")
-                       .arg(limit / (1024 * 1024))
-                       .arg(limit));
-    };
-    if (info.st_size > limit)
-        return tooLarge();
-    text = file.read(limit + 1); // a file that grew meanwhile shows it
-    if (file.error() != QFileDevice::NoError)
-        return why(file.errorString());
-    if (text.size() > limit)
-        return tooLarge();
+    std::string bytes; // one byte more than the limit tells that the file is larger
+    const FileResult read = readFileStart(nativePath(path), std::size_t(limit) + 1, bytes);
+    if (!read.ok && !read.error)
+        return path + QStringLiteral(": not a regular file");
+    if (!read.ok)
+        return reason(path, read);
+    if (qint64(bytes.size()) > limit)
+        return path +
+               QStringLiteral(": larger than %1 MB (%2 bytes), more than a channel table can be")
+                   .arg(limit / (1024 * 1024))
+                   .arg(limit);
+    text = QByteArray::fromStdString(bytes);
     return {};
 }
 

@@ -1,43 +1,26 @@
 #include "ChannelFile.h"
 
+#include "FileReader.h"
 #include "FileWriter.h"
 #include "PosixFile.h"
 
-#include <fcntl.h>
+#include <algorithm>
 
 namespace quorl {
 
 namespace fs = std::filesystem;
-using posix::Descriptor;
 using posix::failure;
-using posix::failureFromErrno;
-using posix::openRegular;
 using posix::success;
 
 FileResult loadChannelFile(const fs::path& path, RadioImage& image) {
-    Descriptor file;
-    struct stat info {};
-    if (FileResult opened = openRegular(path, O_RDONLY, file, info); !opened.ok)
-        return opened;
-
-    // Read into a buffer first, so that a file that fails part-way leaves the image alone.
-    RadioImage buffer;
-    std::size_t read = 0;
-    while (read < buffer.size()) {
-        const ssize_t n = ::read(file.get(), buffer.data() + read, buffer.size() - read);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            return failureFromErrno(path);
-        if (n == 0)
-            break;
-        read += static_cast<std::size_t>(n);
-    }
-    if (read < buffer.size())
-        return failure(path, "the file ends after " + std::to_string(read) +
+    std::string read; // the image changes only once the whole file is read
+    if (FileResult result = readFileStart(path, kImageSize, read); !result.ok)
+        return result;
+    if (read.size() < kImageSize)
+        return failure(path, "the file ends after " + std::to_string(read.size()) +
                                  " bytes; a channel data file holds " + std::to_string(kImageSize) +
                                  " bytes");
-    image = buffer;
+    std::copy(read.begin(), read.end(), image.begin());
     return success(path);
 }
 

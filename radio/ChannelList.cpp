@@ -4,12 +4,11 @@
 #include "ChannelCodec.h"
 #include "ChannelCsv.h"
 #include "CommonCsv.h"
+#include "FileReader.h"
 #include "FileWriter.h"
 #include "FormTexts.h"
 #include "PosixFile.h"
 #include "SettingsCodec.h"
-
-#include <fcntl.h>
 
 namespace quorl {
 
@@ -26,31 +25,6 @@ std::string cellError(const CsvCellError& error) {
     if (error.tableColumn >= 0)
         where += " (" + std::string(kChannelHeadings[error.tableColumn]) + ")";
     return where + ": " + error.message;
-}
-
-// At most limit bytes of a regular file; one more tells that it is larger.
-FileResult readText(const std::filesystem::path& path, std::size_t limit, std::string& text) {
-    posix::Descriptor file;
-    struct stat info {};
-    if (FileResult opened = posix::openRegular(path, O_RDONLY, file, info); !opened.ok)
-        return opened;
-    text.resize(limit + 1);
-    std::size_t read = 0;
-    while (read < text.size()) {
-        const ssize_t n = ::read(file.get(), text.data() + read, text.size() - read);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            return posix::failureFromErrno(path);
-        if (n == 0)
-            break;
-        read += static_cast<std::size_t>(n);
-    }
-    if (read > limit)
-        return posix::failure(path, "it is larger than " + std::to_string(limit) +
-                                        " bytes, more than a channel list can be");
-    text.resize(read);
-    return posix::success(path);
 }
 
 } // namespace
@@ -91,8 +65,12 @@ ChannelListOpen channelListDocument(std::string_view text, const ToneTable& tone
 
 ChannelListOpen openChannelList(const std::filesystem::path& path, const ToneTable& tones,
                                 RadioImage& image) {
-    std::string text;
-    if (FileResult read = readText(path, kLargestChannelList, text); !read.ok)
+    std::string text; // one byte more than a list can hold tells that the file is larger
+    FileResult read = readFileStart(path, kLargestChannelList + 1, text);
+    if (read.ok && text.size() > kLargestChannelList)
+        read = posix::failure(path, "it is larger than " + std::to_string(kLargestChannelList) +
+                                        " bytes, more than a channel list can be");
+    if (!read.ok)
         return {std::move(read), false, {}, {}};
     ChannelListOpen result = channelListDocument(text, tones, image);
     result.file = posix::success(path);

@@ -1,18 +1,15 @@
 #include "CZolView.h"
+#include "ViewFixture.h"
+
 #include "CMSFlexGrid.h"
 #include "CellEditor.h"
-#include "FindControl.h"
 #include "FormIds.h"
-#include "MessageRecorder.h"
-#include "RadioImage.h"
 #include "SettingsCodec.h"
 #include "SettingsPanel.h"
-#include "ToneTable.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
-#include <QMainWindow>
 #include <QSignalSpy>
 #include <QTableView>
 #include <QTest>
@@ -33,29 +30,12 @@ void putChannel(RadioImage& image, int channel, std::array<std::uint8_t, 13> rec
 
 } // namespace
 
-class CZolViewTest : public QObject {
+class CZolViewTest : public QObject, private ViewFixture {
     Q_OBJECT
 
-private:
-    ToneTable tones;
-    RadioImage image{};
-    std::unique_ptr<QMainWindow> frame;
-    CZolView* view = nullptr;
-
-    CMSFlexGrid* grid() const { return view->grid(); }
-    QComboBox* combo(int id) const { return test::findControl<QComboBox>(view, id); }
-    QLineEdit* lineEdit(int id) const { return test::findControl<QLineEdit>(view, id); }
-    QCheckBox* check(int id) const { return test::findControl<QCheckBox>(view, id); }
-
 private slots:
-    void init() {
-        resetImage(image);
-        frame = std::make_unique<QMainWindow>();
-        frame->resize(800, 1100);
-        view = new CZolView(image, tones);
-        frame->setCentralWidget(view);
-    }
-    void cleanup() { frame.reset(); }
+    void init() { createView(); }
+    void cleanup() { closeView(); }
 
     void startsOnTheFirstPort() { QCOMPARE(view->portName(), "COM1"); }
 
@@ -116,7 +96,7 @@ private slots:
         view->OnInitialUpdate();
         putChannel(image, 2, {0x00, 0x00, 0x55, 0x14}, "LOW");
         putChannel(image, 150, {0x00, 0x00, 0x55, 0x14}, "HIGH");
-        const QAbstractItemModel* model = grid()->findChild<QTableView*>()->model();
+        const QAbstractItemModel* model = table()->model();
         QSignalSpy changes(model, &QAbstractItemModel::dataChanged);
         view->DecodeImage();
         QCOMPARE(changes.size(), 1);

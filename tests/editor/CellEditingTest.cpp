@@ -1,15 +1,12 @@
 // Editing the channel table the way a user does it: clicks and keys on the real view, the
 // message boxes answered by the recorder.
 
+#include "ViewFixture.h"
+
 #include "CMSFlexGrid.h"
-#include "CZolView.h"
 #include "CellEditor.h"
 #include "ChannelCodec.h"
-#include "FindControl.h"
 #include "FormIds.h"
-#include "MessageRecorder.h"
-#include "RadioImage.h"
-#include "ToneTable.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -17,7 +14,6 @@
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QMainWindow>
 #include <QScrollBar>
 #include <QTableView>
 #include <QTest>
@@ -37,53 +33,13 @@ const QStringList kEmptyRow(8);
 
 } // namespace
 
-class CellEditingTest : public QObject {
+class CellEditingTest : public QObject, private ViewFixture {
     Q_OBJECT
 
 private:
-    ToneTable tones;
-    RadioImage image{};
-    std::unique_ptr<QMainWindow> frame;
-    CZolView* view = nullptr;
-    std::unique_ptr<ui::MessageRecorder> messages;
-
-    CMSFlexGrid* grid() const { return view->grid(); }
-    QTableView* table() const { return grid()->findChild<QTableView*>(); }
-    QComboBox* combo(int id) const { return test::findControl<QComboBox>(view, id); }
-    QLineEdit* lineEdit(int id) const { return test::findControl<QLineEdit>(view, id); }
-    QWidget* focus() const { return QApplication::focusWidget(); }
-
-    QRect cellRect(int row, int col) const {
-        return table()->visualRect(table()->model()->index(row - 1, col - 1));
-    }
-    void click(int row, int col, Qt::MouseButton button = Qt::LeftButton) {
-        QTest::mouseClick(table()->viewport(), button, {}, cellRect(row, col).center());
-    }
     void type(const QString& text) { QTest::keyClicks(focus(), text); }
-    void press(Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
-        QTest::keyClick(focus(), key, modifiers);
-    }
     // Leaves the cell being edited by clicking a cell far from the rows the tests use.
     void leave() { click(1, 8); }
-
-    QStringList row(int r) const {
-        QStringList texts;
-        for (int c = 1; c <= 8; ++c)
-            texts.append(grid()->TextMatrix(r, c));
-        return texts;
-    }
-    void setRow(int r, const QStringList& texts) {
-        for (int c = 1; c <= 8; ++c)
-            grid()->SetTextMatrix(r, c, texts[c - 1]);
-    }
-    // The editor that is open, or null.
-    QWidget* openEditor() const {
-        QWidget* open = nullptr;
-        for (int c = 1; c <= 8; ++c)
-            if (!view->cells().EditorForColumn(c)->isHidden())
-                open = view->cells().EditorForColumn(c);
-        return open;
-    }
     void chooseBand(int type, int field) {
         combo(kIdType)->setCurrentIndex(type);
         combo(kIdField)->setCurrentIndex(field);
@@ -91,20 +47,10 @@ private:
 
 private slots:
     void init() {
-        resetImage(image);
-        frame = std::make_unique<QMainWindow>();
-        frame->resize(800, 1100);
-        view = new CZolView(image, tones);
-        frame->setCentralWidget(view);
-        view->OnInitialUpdate();
-        frame->show();
-        QVERIFY(QTest::qWaitForWindowActive(frame.get()));
-        messages = std::make_unique<ui::MessageRecorder>();
+        createView();
+        QVERIFY(showView());
     }
-    void cleanup() {
-        messages.reset();
-        frame.reset();
-    }
+    void cleanup() { closeView(); }
 
     void firstFrequencyFillsTheRow_data() {
         QTest::addColumn<int>("column");

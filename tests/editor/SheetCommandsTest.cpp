@@ -1,12 +1,9 @@
 #include "SheetCommands.h"
+#include "ViewFixture.h"
+
 #include "CMSFlexGrid.h"
-#include "CZolView.h"
 #include "CellEditor.h"
-#include "FindControl.h"
 #include "FormIds.h"
-#include "MessageRecorder.h"
-#include "RadioImage.h"
-#include "ToneTable.h"
 
 #include <QAction>
 #include <QApplication>
@@ -14,56 +11,24 @@
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLineEdit>
-#include <QMainWindow>
 #include <QMenu>
 #include <QTableView>
 #include <QTest>
 
 using namespace quorl;
 
-class SheetCommandsTest : public QObject {
+class SheetCommandsTest : public QObject, private ViewFixture {
     Q_OBJECT
 
 private:
-    ToneTable tones;
-    RadioImage image{};
-    std::unique_ptr<QMainWindow> frame;
-    CZolView* view = nullptr;
-    std::unique_ptr<ui::MessageRecorder> messages;
-
-    CMSFlexGrid* grid() const { return view->grid(); }
-    QTableView* table() const { return grid()->findChild<QTableView*>(); }
     SheetCommands& sheet() const { return view->sheet(); }
 
-    void click(int row, int col) {
-        const QRect cell = table()->visualRect(table()->model()->index(row - 1, col - 1));
-        QTest::mouseClick(table()->viewport(), Qt::LeftButton, {}, cell.center());
-    }
     void clickChannel(int channel, Qt::KeyboardModifiers modifiers = {}) {
         QHeaderView* numbers = table()->verticalHeader();
         table()->scrollTo(table()->model()->index(channel - 1, 0));
         const int y = numbers->sectionViewportPosition(channel - 1) + numbers->sectionSize(0) / 2;
         QTest::mouseClick(numbers->viewport(), Qt::LeftButton, modifiers,
                           QPoint(numbers->width() / 2, y));
-    }
-    void press(Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
-        QTest::keyClick(QApplication::focusWidget(), key, modifiers);
-    }
-    bool editorOpen() const {
-        for (int c = 1; c <= 8; ++c)
-            if (!view->cells().EditorForColumn(c)->isHidden())
-                return true;
-        return false;
-    }
-    QStringList row(int r) const {
-        QStringList texts;
-        for (int c = 1; c <= 8; ++c)
-            texts.append(grid()->TextMatrix(r, c));
-        return texts;
-    }
-    void setRow(int r, const QStringList& texts) {
-        for (int c = 1; c <= 8; ++c)
-            grid()->SetTextMatrix(r, c, texts[c - 1]);
     }
     RadioImage saved() {
         view->EncodeImage();
@@ -75,42 +40,32 @@ private:
 
 private slots:
     void init() {
-        resetImage(image);
+        createView();
         // Bytes the table does not show must travel with their channel.
         image[channelRecordOffset(3) + 14] = 0x3C;
-        frame = std::make_unique<QMainWindow>();
-        frame->resize(800, 1100);
-        view = new CZolView(image, tones);
-        frame->setCentralWidget(view);
-        view->OnInitialUpdate();
-        frame->show();
-        QVERIFY(QTest::qWaitForWindowActive(frame.get()));
-        messages = std::make_unique<ui::MessageRecorder>();
+        QVERIFY(showView());
         setRow(3, channelA);
         setRow(4, channelB);
         sheet().recordChange();
         grid()->setFocus();
     }
-    void cleanup() {
-        messages.reset();
-        frame.reset();
-    }
+    void cleanup() { closeView(); }
 
     void channelNumbersSelectWithoutAnEditor() {
         clickChannel(3);
-        QVERIFY(!editorOpen());
+        QVERIFY(!openEditor());
         clickChannel(5, Qt::ShiftModifier);
         clickChannel(9, Qt::ControlModifier);
         QCOMPARE(grid()->SelectedChannels(), (std::vector<int>{3, 4, 5, 9}));
         click(7, 2); // a cell alone, and its editor opens as always
-        QVERIFY(editorOpen());
+        QVERIFY(openEditor());
         QVERIFY(grid()->SelectedChannels().empty());
     }
 
     // Ctrl+A is typed as ever: its editor opens on the one selected cell.
     void ctrlAOpensAnEditorAndSelectsNothingMore() {
         press(Qt::Key_A, Qt::ControlModifier);
-        QVERIFY(editorOpen());
+        QVERIFY(openEditor());
         QCOMPARE(grid()->SelectedBlock(), QRect(grid()->Col(), grid()->Row(), 1, 1));
     }
 
@@ -122,7 +77,7 @@ private slots:
                  "3\t" + channelA.join('\t') + "\n4\t" + channelB.join('\t') + "\n");
         clickChannel(20);
         press(Qt::Key_V, Qt::ControlModifier);
-        QVERIFY(!editorOpen());
+        QVERIFY(!openEditor());
         QCOMPARE(row(20), channelA);
         QCOMPARE(row(21), channelB);
         QVERIFY(messages->texts().isEmpty());
@@ -175,21 +130,21 @@ private slots:
     // Inside an open editor the keys are the editor's own.
     void keysInAnEditorStayTheEditors() {
         click(3, 8);
-        QLineEdit* name = test::findControl<QLineEdit>(view, kIdNameEditor);
-        QCOMPARE(QApplication::focusWidget(), name);
+        QLineEdit* name = lineEdit(kIdNameEditor);
+        QCOMPARE(focus(), name);
         QTest::keyClicks(name, "XY");
         press(Qt::Key_Z, Qt::ControlModifier);
-        QCOMPARE(QApplication::focusWidget(), name);
+        QCOMPARE(focus(), name);
         QCOMPARE(row(3), channelA);
     }
 
     void aCommittedCellUndoesAndRedoes() {
         click(3, 8);
-        QTest::keyClicks(test::findControl<QLineEdit>(view, kIdNameEditor), "NEW");
+        QTest::keyClicks(lineEdit(kIdNameEditor), "NEW");
         press(Qt::Key_Return); // commits, and the walk goes on to the next channel
         view->cells().CommitCellEdit();
         QCOMPARE(grid()->TextMatrix(3, 8), "NEW");
-        QCOMPARE(QApplication::focusWidget(), grid()->focusProxy());
+        QCOMPARE(focus(), grid()->focusProxy());
         press(Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(grid()->TextMatrix(3, 8), "A");
         press(Qt::Key_Y, Qt::ControlModifier);
@@ -197,7 +152,7 @@ private slots:
     }
 
     void aPanelChoiceIsOneUndoStep() {
-        QComboBox* type = test::findControl<QComboBox>(view, kIdType);
+        QComboBox* type = combo(kIdType);
         type->setCurrentIndex(2);
         QCoreApplication::processEvents();
         press(Qt::Key_Z, Qt::ControlModifier);
