@@ -50,9 +50,9 @@ ReportPreview::ReportPreview(const QPrinter& printer, const ReportPainter& repor
     connect(zoomIn, &QPushButton::clicked, this, [zoomBy] { zoomBy(kZoomStep); });
     connect(zoomOut, &QPushButton::clicked, this, [zoomBy] { zoomBy(1 / kZoomStep); });
     connect(fit_, &QPushButton::clicked, this, [this] { setZoom(1); });
-    for (const QKeySequence key : {QKeySequence(Qt::Key_Plus), QKeySequence(QKeySequence::ZoomIn)})
+    for (const QKeySequence& key : {QKeySequence(Qt::Key_Plus), QKeySequence(QKeySequence::ZoomIn)})
         connect(new QShortcut(key, this), &QShortcut::activated, zoomIn, &QPushButton::click);
-    for (const QKeySequence key :
+    for (const QKeySequence& key :
          {QKeySequence(Qt::Key_Minus), QKeySequence(QKeySequence::ZoomOut)})
         connect(new QShortcut(key, this), &QShortcut::activated, zoomOut, &QPushButton::click);
 

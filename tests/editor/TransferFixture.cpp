@@ -37,7 +37,10 @@ TransferFixture::TransferFixture() {
         const bool tookActivation = progress && progress->isActiveWindow();
         if (tookActivation) {
             frame.activateWindow();
-            QTest::qWaitFor([progress] { return !progress || !progress->isActiveWindow(); });
+            // A wait that fails shows in the messages every test compares.
+            if (!QTest::qWaitFor([progress] { return !progress || !progress->isActiveWindow(); }))
+                messages.push_back({QStringLiteral("(the progress window kept the activation)"),
+                                    ui::MessageButtons::Ok});
         }
         ui::MessageAnswer answer = buttons == ui::MessageButtons::RetryCancel
                                        ? ui::MessageAnswer::Cancel
@@ -48,7 +51,10 @@ TransferFixture::TransferFixture() {
         }
         if (tookActivation && progress && progress->isVisible()) {
             progress->activateWindow();
-            QTest::qWaitForWindowActive(progress);
+            if (!QTest::qWaitForWindowActive(progress))
+                messages.push_back({QStringLiteral("(the progress window did not get the "
+                                                   "activation back)"),
+                                    ui::MessageButtons::Ok});
         }
         return answer;
     });
