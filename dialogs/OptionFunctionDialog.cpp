@@ -46,7 +46,8 @@ public:
 protected:
     void focusOutEvent(QFocusEvent* event) override {
         QLineEdit::focusOutEvent(event);
-        left(event->reason());
+        if (left)
+            left(event->reason());
     }
 };
 
@@ -102,6 +103,13 @@ OptionFunctionDialog::OptionFunctionDialog(RadioImage& image, QWidget* parent)
     KeyboardPolicy::application().addKeyRule(this, [this](QObject* receiver, QKeyEvent* key) {
         return (receiver == scrambler_ || receiver == toneLevel_) && !keyPasses(*key);
     });
+}
+
+// The dialog hides as it is destroyed, which takes the focus from its boxes: by then there is
+// no dialog left to check them.
+OptionFunctionDialog::~OptionFunctionDialog() {
+    for (QLineEdit* edit : {scrambler_, toneLevel_})
+        static_cast<NumberEdit*>(edit)->left = nullptr;
 }
 
 QLineEdit* OptionFunctionDialog::addNumberEdit(int id, const QRect& du) {

@@ -30,6 +30,7 @@ public:
     static const QString kToneLevelMessage;
 
     OptionFunctionDialog(RadioImage& image, QWidget* parent);
+    ~OptionFunctionDialog() override;
 
 private:
     QLineEdit* addNumberEdit(int id, const QRect& du);
