@@ -56,7 +56,7 @@ KeyboardPolicy::KeyboardPolicy(QObject* application) : QObject(application) {
 }
 
 void KeyboardPolicy::setAccelerators(QWidget* window, AcceleratorTest test) {
-    forget(window);
+    std::erase_if(accelerators_, [window](const auto& entry) { return entry.owner == window; });
     accelerators_.push_back({window, std::move(test)});
     connect(window, &QObject::destroyed, this, [this, window] { forget(window); });
 }
