@@ -65,14 +65,6 @@ QString failureWords(const TransferResult& result, const QString& portError) {
     return words;
 }
 
-QString missingBytesWords(const std::vector<std::uint16_t>& missing) {
-    const QString bytes = missing.size() == 1 ? QStringLiteral("1 byte")
-                                              : QStringLiteral("%1 bytes").arg(missing.size());
-    return QStringLiteral("The read finished, but the radio's replies left out %1: %2. They are "
-                          "kept as FF; check them before writing this data back to a radio.")
-        .arg(bytes, addressRuns(missing));
-}
-
 QStringList sessionWarnings(const SessionResult& result) {
     QStringList warnings;
     for (const BackupResult& backup : result.backups)
@@ -81,7 +73,7 @@ QStringList sessionWarnings(const SessionResult& result) {
         else if (!backup.warning.isEmpty())
             warnings.push_back(backup.warning);
     if (!result.missing.empty())
-        warnings.push_back(missingBytesWords(result.missing));
+        warnings.push_back(missingBytesText(result.missing));
     return warnings;
 }
 

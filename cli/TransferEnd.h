@@ -39,9 +39,6 @@ QString stopWords(int signal);
 // Why a transfer did not complete; the port's own error words follow when there are any.
 QString failureWords(const TransferResult& result, const QString& portError);
 
-// The bytes a read's short replies left out, and where.
-QString missingBytesWords(const std::vector<std::uint16_t>& missing);
-
 // What a finished session leaves to say: copies not kept or kept with a warning, bytes a read
 // left out.
 QStringList sessionWarnings(const SessionResult& result);

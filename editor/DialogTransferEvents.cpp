@@ -41,14 +41,6 @@ QString failureText(TransferOutcome outcome) {
 
 } // namespace
 
-QString missingBytesText(const std::vector<std::uint16_t>& missing) {
-    const QString bytes = missing.size() == 1 ? QStringLiteral("1 byte")
-                                              : QStringLiteral("%1 bytes").arg(missing.size());
-    return QStringLiteral("The read finished, but the radio's replies left out %1: %2. They are "
-                          "kept as FF; check them before writing this data back to a radio.")
-        .arg(bytes, addressRuns(missing));
-}
-
 void DialogTransferEvents::stage(TransferStage stage) {
     dialog_.setStatusText(stage == TransferStage::Detecting ? kDetectingText : kWaitingText);
 }

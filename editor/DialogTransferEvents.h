@@ -17,9 +17,6 @@ namespace quorl {
 
 class ProgressDialog;
 
-// The box after a read whose short replies left bytes out.
-QString missingBytesText(const std::vector<std::uint16_t>& missing);
-
 class DialogTransferEvents final : public TransferEvents {
 public:
     explicit DialogTransferEvents(ProgressDialog& dialog) : dialog_(dialog) {}

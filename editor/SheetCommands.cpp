@@ -174,9 +174,9 @@ void SheetCommands::run(SheetCommand command) {
     const std::vector<int> channels = targetChannels();
     switch (command) {
     case SheetCommand::Undo:
-        return undo();
+        return stepHistory(true);
     case SheetCommand::Redo:
-        return redo();
+        return stepHistory(false);
     case SheetCommand::Copy:
         return copy();
     case SheetCommand::Cut:
@@ -345,22 +345,13 @@ void SheetCommands::recordChange() {
     shown_ = now;
 }
 
-void SheetCommands::undo() {
+// A change not yet noted (an open editor's included) is noted first, so that Undo takes it back.
+void SheetCommands::stepHistory(bool back) {
     cells_.CommitCellEdit();
     recordChange();
-    if (!history_.canUndo())
+    if (back ? !history_.canUndo() : !history_.canRedo())
         return;
-    show(history_.undo());
-    shown_ = encodedView();
-    recordTimer_.stop();
-}
-
-void SheetCommands::redo() {
-    cells_.CommitCellEdit();
-    recordChange();
-    if (!history_.canRedo())
-        return;
-    show(history_.redo());
+    show(back ? history_.undo() : history_.redo());
     shown_ = encodedView();
     recordTimer_.stop();
 }

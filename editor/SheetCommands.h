@@ -79,8 +79,8 @@ private:
     void copy();
     void cut();
     void paste();
-    void undo();
-    void redo();
+    // Undo when `back`, else Redo.
+    void stepHistory(bool back);
     void insertChannel();
     // Commits the open editor, encodes the table, runs the change on the image and shows it.
     void changeChannels(const std::function<void(RadioImage&)>& change,

@@ -66,6 +66,14 @@ QString addressRuns(const std::vector<std::uint16_t>& addresses) {
     return runs.join(QStringLiteral(", "));
 }
 
+QString missingBytesText(const std::vector<std::uint16_t>& missing) {
+    const QString bytes = missing.size() == 1 ? QStringLiteral("1 byte")
+                                              : QStringLiteral("%1 bytes").arg(missing.size());
+    return QStringLiteral("The read finished, but the radio's replies left out %1: %2. They are "
+                          "kept as FF; check them before writing this data back to a radio.")
+        .arg(bytes, addressRuns(missing));
+}
+
 void adoptRead(const RadioImage& memory, RadioImage& document) {
     std::copy_n(memory.begin(), kReadLength, document.begin());
 }

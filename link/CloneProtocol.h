@@ -47,6 +47,8 @@ struct ReadResult : TransferResult {
 // "0x0026-0x0027, 0x0037": the addresses in runs, the first kListedRuns of them, then how many
 // more runs there are.
 QString addressRuns(const std::vector<std::uint16_t>& addresses);
+// The warning after a complete read whose replies left bytes out, the same in every front end.
+QString missingBytesText(const std::vector<std::uint16_t>& missing);
 
 // The part of the memory a read covers: 0x0000..0x1FF7.
 constexpr std::size_t kReadLength = 1023 * 8;
